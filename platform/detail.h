@@ -1,0 +1,34 @@
+// Internal seams between the platform's own areas (system, display, input,
+// audio, clock). Not for use outside platform/.
+#pragma once
+
+#include "platform/object.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+
+namespace platform::detail {
+
+// system.cpp
+bool Headless();
+// The clock in milliseconds since Init: real or virtual.
+Double NowMs();
+// Sleeps on the current clock (advances the virtual clock headless).
+void SleepMs(Double ms);
+
+// display.cpp
+SDL_Window* Window();      // Null when no display is open
+SDL_Renderer* Renderer();  // Null when no display is open
+// Bumped whenever the renderer is remade; video copies of older ones are stale.
+Long DisplayGeneration();
+void ShutdownDisplay();
+// Maps window pixels to canvas pixels (letterbox and scale).
+void WindowToCanvas(Int wx, Int wy, Int& cx, Int& cy);
+
+// font.cpp
+void ShutdownFonts();
+
+// audio.cpp
+void ShutdownAudio();
+
+}  // namespace platform::detail

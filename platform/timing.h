@@ -1,0 +1,24 @@
+// The millisecond clock, sleeping and frame timers. Headless runs swap the
+// real clock for a virtual one that only sleeping advances.
+#pragma once
+
+#include "platform/object.h"
+
+// Milliseconds since the platform started (wraps as an Int).
+Int MilliSecs();
+// Sleeps that many milliseconds; nothing for ms <= 0.
+void Delay(Int ms);
+
+class TTimer : public Object {
+ public:
+  Double startMs = 0;
+  Double periodMs = 0;
+  Long ticksSeen = 0;
+};
+
+// A timer that ticks hertz times a second from now on.
+Ref<TTimer> CreateTimer(Float hertz);
+// Returns once at least one tick has passed since the previous wait (for the
+// first, since creation); returns the ticks that passed, without making up
+// missed ones.
+Int WaitTimer(const Ref<TTimer>& timer);

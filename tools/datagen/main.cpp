@@ -1,0 +1,11 @@
+// Placeholder until the generator lands: writes only the completion stamp.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
+  std::filesystem::create_directories(argv[1]);
+  std::ofstream(std::filesystem::path(argv[1]) / ".complete") << "ok\n";
+  return 0;
+}
