@@ -16,6 +16,10 @@ Double NowMs();
 // Sleeps on the current clock (advances the virtual clock headless).
 void SleepMs(Double ms);
 
+// input.cpp
+// Forgets all key, mouse, character and quit state (a fresh start-up).
+void ResetInput();
+
 // display.cpp
 SDL_Window* Window();      // Null when no display is open
 SDL_Renderer* Renderer();  // Null when no display is open

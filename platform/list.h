@@ -12,7 +12,7 @@
 class TList : public Object {
  public:
   struct Link;
-  TList() = default;
+  TList();
   TList(const TList&) = delete;
   TList& operator=(const TList&) = delete;
   ~TList() override;
@@ -89,7 +89,9 @@ class TList : public Object {
   Typed<Object> Values() const { return Typed<Object>(*this); }
 
  private:
-  std::shared_ptr<Link> head_;  // first link
-  Link* tail_ = nullptr;
+  // The links end in an empty end slot that the next AddLast fills, so a walk
+  // that has reached the end still sees values appended later.
+  std::shared_ptr<Link> head_;  // first link (the end slot when empty)
+  Link* tail_ = nullptr;        // the end slot
   Int count_ = 0;
 };

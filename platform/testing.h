@@ -58,6 +58,10 @@ std::uint32_t ReadCanvasPixel(Int x, Int y);
 // Writes ARGB pixels as a PNG; false on failure.
 bool WritePng(const std::string& path, const std::vector<std::uint32_t>& argb, Int width,
               Int height);
+// Writes ARGB pixels as a baseline JPEG of the given quality (1-100), colour
+// not subsampled; false on failure. For making decoder test files.
+bool WriteJpeg(const std::string& path, const std::vector<std::uint32_t>& argb, Int width,
+               Int height, Int quality);
 
 // Display state.
 bool Fullscreen();
@@ -80,6 +84,8 @@ const std::vector<SoundRecord>& SoundLog();
 void ClearSoundLog();
 // Source paths of the voices playing now, in start order.
 std::vector<std::string> PlayingSounds();
+// Writes mono samples (-1 to 1) as an Ogg Vorbis file; false on failure.
+bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, Int rate);
 
 // Message boxes shown (or recorded headless): title and text.
 struct NotifyRecord {

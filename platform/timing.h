@@ -16,9 +16,9 @@ class TTimer : public Object {
   Long ticksSeen = 0;
 };
 
-// A timer that ticks hertz times a second from now on.
+// A timer that ticks hertz times a second from now on; Null unless hertz > 0.
 Ref<TTimer> CreateTimer(Float hertz);
 // Returns once at least one tick has passed since the previous wait (for the
 // first, since creation); returns the ticks that passed, without making up
-// missed ones.
+// missed ones. A Null timer returns 0 at once.
 Int WaitTimer(const Ref<TTimer>& timer);

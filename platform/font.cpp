@@ -1,0 +1,161 @@
+// Image fonts on FreeType: glyphs rendered once, on first use, into white
+// images whose alpha is the coverage, with whole-pixel metrics. The default
+// font is DejaVu Sans, read from the bytes embedded in the library.
+#include "platform/font.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <cstdlib>
+
+#include "platform/detail.h"
+#include "platform/system.h"
+
+extern "C" const Byte quorvane_default_font[];
+extern "C" const std::uint64_t quorvane_default_font_size;
+
+namespace {
+
+constexpr Int kDefaultFontSize = 14;
+
+// Plain data only, so fonts released during exit may still read it. The
+// library lives while any face does: shutting the fonts down frees it once
+// the last face is gone.
+struct FontLibrary {
+  FT_Library library = nullptr;
+  Int openFaces = 0;
+  bool closing = false;
+};
+FontLibrary fonts;
+
+FT_Library Library() {
+  fonts.closing = false;
+  if (!fonts.library && FT_Init_FreeType(&fonts.library) != 0) fonts.library = nullptr;
+  return fonts.library;
+}
+
+void ReleaseLibraryWhenIdle() {
+  if (!fonts.closing || fonts.openFaces > 0 || !fonts.library) return;
+  FT_Done_FreeType(fonts.library);
+  fonts.library = nullptr;
+}
+
+FT_Face FaceOf(const TImageFont& font) { return static_cast<FT_Face>(font.face); }
+
+// Takes the face over; Null (and the face freed) when it has no such size.
+Ref<TImageFont> MakeFont(FT_Face face, Int size, Int style, const String& source) {
+  if (FT_Set_Pixel_Sizes(face, 0, FT_UInt(size)) != 0) {
+    FT_Done_Face(face);
+    return nullptr;
+  }
+  auto font = New<TImageFont>();
+  ++fonts.openFaces;
+  font->face = face;
+  font->size = size;
+  font->style = style;
+  font->source = source;
+  const FT_Size_Metrics& metrics = face->size->metrics;
+  font->ascender = Int(metrics.ascender >> 6);
+  font->height = Int((metrics.ascender - metrics.descender) >> 6);
+  return font;
+}
+
+Byte Coverage(const FT_Bitmap& bitmap, const unsigned char* row, unsigned x) {
+  if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) return ((row[x >> 3] >> (7 - (x & 7))) & 1) * 255;
+  return row[x];
+}
+
+// White pixels with alpha = coverage; Null for a bitmap without coverage
+// (a space renders as an empty 1 x 1 bitmap in monochrome).
+Ref<TImage> GlyphImage(const FT_Bitmap& bitmap) {
+  const bool readable =
+      bitmap.pixel_mode == FT_PIXEL_MODE_MONO || bitmap.pixel_mode == FT_PIXEL_MODE_GRAY;
+  if (!readable || bitmap.width == 0 || bitmap.rows == 0) return nullptr;
+  const Ref<TPixmap> pixmap = CreatePixmap(Int(bitmap.width), Int(bitmap.rows));
+  const unsigned stride = unsigned(std::abs(bitmap.pitch));
+  bool covered = false;
+  for (unsigned y = 0; y < bitmap.rows; ++y) {
+    // A negative pitch stores the rows bottom first.
+    const unsigned stored = bitmap.pitch >= 0 ? y : bitmap.rows - 1 - y;
+    const unsigned char* row = bitmap.buffer + std::size_t(stored) * stride;
+    std::uint32_t* out = pixmap->Row(Int(y));
+    for (unsigned x = 0; x < bitmap.width; ++x) {
+      const Byte coverage = Coverage(bitmap, row, x);
+      covered |= coverage != 0;
+      out[x] = std::uint32_t(coverage) << 24 | 0xFFFFFFu;
+    }
+  }
+  return covered ? LoadImage(pixmap, FILTEREDIMAGE) : nullptr;
+}
+
+Ref<TImageGlyph> RenderGlyph(FT_Face face, Int index, Int style, Int ascender) {
+  const FT_Int32 target = (style & SMOOTHFONT) ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO;
+  if (FT_Load_Glyph(face, FT_UInt(index), FT_LOAD_RENDER | target) != 0) return nullptr;
+  const FT_GlyphSlot slot = face->glyph;
+  auto glyph = New<TImageGlyph>();
+  glyph->_advance = Float(slot->advance.x >> 6);
+  glyph->_x = slot->bitmap_left;
+  glyph->_y = ascender - slot->bitmap_top;
+  glyph->_image = GlyphImage(slot->bitmap);
+  return glyph;
+}
+
+Ref<TImageFont> LoadDefaultFont() {
+  FT_Library library = Library();
+  FT_Face face = nullptr;
+  if (!library || FT_New_Memory_Face(library, quorvane_default_font,
+                                     FT_Long(quorvane_default_font_size), 0, &face) != 0) {
+    RuntimeError("The built-in font could not be loaded");
+  }
+  Ref<TImageFont> font = MakeFont(face, kDefaultFontSize, SMOOTHFONT, "default");
+  if (!font) RuntimeError("The built-in font could not be loaded");
+  return font;
+}
+
+}  // namespace
+
+TImageFont::~TImageFont() {
+  if (!face) return;
+  FT_Done_Face(FaceOf(*this));
+  --fonts.openFaces;
+  ReleaseLibraryWhenIdle();
+}
+
+Int TImageFont::CharToGlyph(Int code) {
+  const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+  if (!face || code < 0 || surrogate) return -1;
+  const FT_UInt index = FT_Get_Char_Index(FaceOf(*this), FT_ULong(code));
+  return index == 0 ? -1 : Int(index);
+}
+
+Ref<TImageGlyph> TImageFont::LoadGlyph(Int index) {
+  if (!face || index < 0 || index >= FaceOf(*this)->num_glyphs) return nullptr;
+  const auto found = glyphs.find(index);
+  if (found != glyphs.end()) return found->second;
+  Ref<TImageGlyph> glyph = RenderGlyph(FaceOf(*this), index, style, ascender);
+  glyphs.emplace(index, glyph);
+  return glyph;
+}
+
+Ref<TImageFont> LoadImageFont(const String& path, Int size, Int style) {
+  FT_Library library = size > 0 ? Library() : nullptr;
+  FT_Face face = nullptr;
+  if (!library || FT_New_Face(library, path.ToUtf8().c_str(), 0, &face) != 0) return nullptr;
+  return MakeFont(face, size, style, path);
+}
+
+// The default font's source reads "default", which is how the draw log
+// names it.
+Ref<TImageFont> DefaultFont() {
+  static const Ref<TImageFont> font = LoadDefaultFont();
+  return font;
+}
+
+namespace platform::detail {
+
+void ShutdownFonts() {
+  fonts.closing = true;
+  ReleaseLibraryWhenIdle();
+}
+
+}  // namespace platform::detail

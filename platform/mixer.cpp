@@ -1,0 +1,91 @@
+// The mixing function and the voice list operations of the software mixer.
+#include "platform/mixer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace platform::mixer {
+namespace {
+
+// One channel of a source frame; past the last frame, silence, or the
+// start again for a looping voice.
+float SampleAt(const SoundData& data, Long frame, Int channel, bool loop) {
+  const Long frames = data.Frames();
+  if (frame >= frames) {
+    if (!loop) return 0.0f;
+    frame -= frames;
+  }
+  return data.samples[frame * data.channels + std::min(channel, data.channels - 1)];
+}
+
+// Position units per device frame, at most the whole sound (so positions
+// stay far from overflow even for absurd rates).
+Long Step(const Voice& voice, Long end) {
+  const Double units = static_cast<Double>(voice.rate) * voice.data->rate * kSubframes;
+  if (!(units > 0.0)) return 0;
+  return std::llround(std::min(units, static_cast<Double>(end)));
+}
+
+Float Gain(const Voice& voice) { return std::min(std::max(voice.volume, 0.0f), 1.0f); }
+
+void MixVoice(Voice& voice, std::span<float> out, Int deviceRate, Long firstFrame) {
+  const SoundData& data = *voice.data;
+  const Long unitsPerFrame = deviceRate * kSubframes;
+  const Long end = data.Frames() * unitsPerFrame;
+  const Long step = Step(voice, end);
+  const Float gain = Gain(voice);
+  const auto frames = static_cast<Long>(out.size() / 2);
+  Long frame = 0;
+  for (; frame < frames && voice.position < end; ++frame) {
+    const Long index = voice.position / unitsPerFrame;
+    const float t =
+        static_cast<float>(voice.position % unitsPerFrame) / static_cast<float>(unitsPerFrame);
+    for (Int channel = 0; channel < 2; ++channel) {
+      const float a = SampleAt(data, index, channel, voice.loop);
+      const float b = SampleAt(data, index + 1, channel, voice.loop);
+      out[2 * frame + channel] += gain * (a + (b - a) * t);
+    }
+    voice.position += step;
+    if (voice.loop && voice.position >= end) voice.position %= end;
+  }
+  if (voice.position >= end) {
+    voice.state = VoiceState::Ended;
+    voice.endFrame = firstFrame + frame;
+  }
+}
+
+bool IsEnded(const Voice& voice) { return voice.state == VoiceState::Ended; }
+
+}  // namespace
+
+void Mix(Mixer& mixer, std::span<float> out) {
+  std::fill(out.begin(), out.end(), 0.0f);
+  for (Voice& voice : mixer.voices) {
+    if (!IsEnded(voice)) MixVoice(voice, out, mixer.deviceRate, mixer.framesMixed);
+  }
+  for (float& sample : out) sample = std::clamp(sample, -1.0f, 1.0f);
+  mixer.framesMixed += static_cast<Long>(out.size() / 2);
+}
+
+Voice* FindPlaying(Mixer& mixer, Long id) {
+  auto found = std::find_if(mixer.voices.begin(), mixer.voices.end(),
+                            [id](const Voice& voice) { return voice.id == id && !IsEnded(voice); });
+  return found == mixer.voices.end() ? nullptr : &*found;
+}
+
+bool RemoveVoice(Mixer& mixer, Long id) {
+  return std::erase_if(mixer.voices, [id](const Voice& voice) { return voice.id == id; }) > 0;
+}
+
+std::vector<Voice> TakeEnded(Mixer& mixer) {
+  auto& voices = mixer.voices;
+  if (std::none_of(voices.begin(), voices.end(), IsEnded)) return {};
+  const auto first = std::stable_partition(voices.begin(), voices.end(),
+                                           [](const Voice& voice) { return !IsEnded(voice); });
+  std::vector<Voice> ended(std::make_move_iterator(first), std::make_move_iterator(voices.end()));
+  voices.erase(first, voices.end());
+  return ended;
+}
+
+}  // namespace platform::mixer

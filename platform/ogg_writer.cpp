@@ -1,0 +1,76 @@
+// Writes Ogg Vorbis files, so that tests can make the files the sound
+// loader reads.
+#include <vorbis/vorbisenc.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "platform/testing.h"
+
+namespace platform::test {
+namespace {
+
+void WritePage(std::ofstream& out, const ogg_page& page) {
+  out.write(reinterpret_cast<const char*>(page.header), page.header_len);
+  out.write(reinterpret_cast<const char*>(page.body), page.body_len);
+}
+
+// Encodes every block the analysis has ready, writing the full pages.
+void WriteBlocks(std::ofstream& out, vorbis_dsp_state& dsp, vorbis_block& block,
+                 ogg_stream_state& stream) {
+  ogg_packet packet;
+  ogg_page page;
+  while (vorbis_analysis_blockout(&dsp, &block) == 1) {
+    vorbis_analysis(&block, nullptr);
+    vorbis_bitrate_addblock(&block);
+    while (vorbis_bitrate_flushpacket(&dsp, &packet) == 1) {
+      ogg_stream_packetin(&stream, &packet);
+      while (ogg_stream_pageout(&stream, &page) != 0) WritePage(out, page);
+    }
+  }
+}
+
+}  // namespace
+
+bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, Int rate) {
+  std::ofstream out(path, std::ios::binary);
+  vorbis_info info;
+  vorbis_info_init(&info);
+  if (!out || vorbis_encode_init_vbr(&info, 1, rate, 0.5f) != 0) {
+    vorbis_info_clear(&info);
+    return false;
+  }
+  vorbis_comment comment;
+  vorbis_comment_init(&comment);
+  vorbis_dsp_state dsp;
+  vorbis_analysis_init(&dsp, &info);
+  vorbis_block block;
+  vorbis_block_init(&dsp, &block);
+  ogg_stream_state stream;
+  ogg_stream_init(&stream, 1);
+
+  ogg_packet header, commentHeader, codebooks;
+  vorbis_analysis_headerout(&dsp, &comment, &header, &commentHeader, &codebooks);
+  ogg_stream_packetin(&stream, &header);
+  ogg_stream_packetin(&stream, &commentHeader);
+  ogg_stream_packetin(&stream, &codebooks);
+  ogg_page page;
+  while (ogg_stream_flush(&stream, &page) != 0) WritePage(out, page);
+
+  const auto count = static_cast<int>(samples.size());
+  float** buffer = vorbis_analysis_buffer(&dsp, count);
+  std::copy(samples.begin(), samples.end(), buffer[0]);
+  vorbis_analysis_wrote(&dsp, count);
+  vorbis_analysis_wrote(&dsp, 0);  // end of stream
+  WriteBlocks(out, dsp, block, stream);
+  while (ogg_stream_flush(&stream, &page) != 0) WritePage(out, page);
+
+  ogg_stream_clear(&stream);
+  vorbis_block_clear(&block);
+  vorbis_dsp_clear(&dsp);
+  vorbis_comment_clear(&comment);
+  vorbis_info_clear(&info);
+  return out.good();
+}
+
+}  // namespace platform::test

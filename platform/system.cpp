@@ -1,0 +1,180 @@
+// Start-up and shutdown, the clock (real, or virtual when headless), the
+// application title, message boxes, console output and process exit, with
+// the test hooks that capture output, trap exits and drive the virtual clock.
+#include "platform/system.h"
+
+#include <SDL.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "platform/detail.h"
+#include "platform/testing.h"
+
+String AppTitle;
+
+namespace {
+
+using Sink = std::function<void(const std::string&)>;
+
+struct SystemState {
+  bool initialised = false;
+  bool headless = false;
+  bool exitHookRegistered = false;
+  bool trapExits = false;
+  std::uint64_t clockStart = SDL_GetPerformanceCounter();
+  Double virtualMs = 0;
+  std::vector<platform::test::NotifyRecord> notifyLog;
+  Sink stdoutSink;
+  Sink stderrSink;
+};
+
+SystemState& State() {
+  static SystemState state;
+  return state;
+}
+
+void Write(const Sink& sink, std::FILE* stream, const std::string& bytes) {
+  if (sink) {
+    sink(bytes);
+    return;
+  }
+  std::fwrite(bytes.data(), 1, bytes.size(), stream);
+  std::fflush(stream);
+}
+
+void ShutdownAtExit() { platform::Shutdown(); }
+
+void ChangeToExecutableFolder() {
+  char* base = SDL_GetBasePath();
+  if (!base) return;
+  if (chdir(base) != 0) std::perror(base);
+  SDL_free(base);
+}
+
+// Ends the process with the status, or throws it when exits are trapped.
+[[noreturn]] void Terminate(Int status, const std::string& text) {
+  if (State().trapExits) throw platform::test::ProcessExit{status, text};
+  std::exit(status);
+}
+
+}  // namespace
+
+namespace platform {
+
+void Init(const Options& options) {
+  SystemState& state = State();
+  if (state.initialised) return;
+  // Headless wins over any SDL_VIDEODRIVER in the environment.
+  if (options.headless) {
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "dummy", SDL_HINT_OVERRIDE);
+  } else {
+    SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+  }
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    RuntimeError(String("Could not start SDL: ") + SDL_GetError());
+  }
+  state.initialised = true;
+  state.headless = options.headless;
+  state.clockStart = SDL_GetPerformanceCounter();
+  state.virtualMs = 0;
+  detail::ResetInput();
+  if (!state.exitHookRegistered) {
+    std::atexit(ShutdownAtExit);
+    state.exitHookRegistered = true;
+  }
+  if (options.changeDir) ChangeToExecutableFolder();
+  SDL_StartTextInput();
+}
+
+void Shutdown() {
+  SystemState& state = State();
+  if (!state.initialised) return;
+  detail::ShutdownAudio();
+  detail::ShutdownDisplay();
+  detail::ShutdownFonts();
+  SDL_Quit();
+  state.initialised = false;
+}
+
+bool IsHeadless() { return State().headless; }
+bool IsInitialised() { return State().initialised; }
+
+namespace detail {
+
+bool Headless() { return State().headless; }
+
+Double NowMs() {
+  const SystemState& state = State();
+  if (state.headless) return state.virtualMs;
+  const std::uint64_t ticks = SDL_GetPerformanceCounter() - state.clockStart;
+  return static_cast<Double>(ticks) * 1000.0 / static_cast<Double>(SDL_GetPerformanceFrequency());
+}
+
+void SleepMs(Double ms) {
+  if (!(ms > 0)) return;
+  if (State().headless) {
+    State().virtualMs += ms;
+    return;
+  }
+  std::this_thread::sleep_for(std::chrono::duration<Double, std::milli>(ms));
+}
+
+}  // namespace detail
+
+namespace test {
+
+Double VirtualNow() { return State().virtualMs; }
+
+void AdvanceClock(Double ms) {
+  if (ms > 0) State().virtualMs += ms;
+}
+
+const std::vector<NotifyRecord>& NotifyLog() { return State().notifyLog; }
+
+void TrapExits(bool trap) { State().trapExits = trap; }
+
+void SetStdoutSink(std::function<void(const std::string&)> sink) {
+  State().stdoutSink = std::move(sink);
+}
+
+void SetStderrSink(std::function<void(const std::string&)> sink) {
+  State().stderrSink = std::move(sink);
+}
+
+}  // namespace test
+}  // namespace platform
+
+void Notify(const String& text, Int serious) {
+  const std::string title = AppTitle.ToUtf8();
+  const std::string message = text.ToUtf8();
+  State().notifyLog.push_back({title, message});
+  if (platform::detail::Headless()) return;
+  const Uint32 kind = serious ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
+  SDL_Window* parent = platform::IsInitialised() ? platform::detail::Window() : nullptr;
+  SDL_ShowSimpleMessageBox(kind, title.c_str(), message.c_str(), parent);
+}
+
+void RuntimeError(const String& text) {
+  const std::string bytes = text.ToBytes();
+  Write(State().stderrSink, stderr, bytes);
+  platform::Shutdown();
+  Terminate(255, bytes);
+}
+
+void End() {
+  std::fflush(stdout);
+  platform::Shutdown();
+  Terminate(0, "");
+}
+
+void Print(const String& text) { Write(State().stdoutSink, stdout, text.ToUtf8() + "\n"); }

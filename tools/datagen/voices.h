@@ -1,0 +1,14 @@
+// Voiced sounds: a formant synthesiser for the zumbel's "yum", and the
+// spoken title rendered by espeak-ng and finished here.
+#pragma once
+
+#include "synth.h"
+
+namespace datagen {
+
+// Throws when espeak-ng is not on the PATH.
+void RequireSpeechTool();
+Signal MakeYum();
+Signal MakeSpokenTitle();
+
+}  // namespace datagen
