@@ -1,5 +1,4 @@
 // The profile's additions and the zumbel's and hazard's set-up and boxes.
-#include "framework/color.h"
 #include "play_fixture.h"
 
 namespace {
@@ -30,30 +29,6 @@ TEST(ProfileTest, ScoreAddsWithoutLimit) {
   run.UpdateScore(10);
   run.UpdateScore(-25);
   EXPECT_EQ(run.score, -15);
-}
-
-TEST_F(PlayTest, ItemsTakeTheirImageShadowAndHitBox) {
-  struct Case {
-    Ref<TSprite> sprite;
-    const char* image;
-    Int box[4];
-  };
-  const Case cases[] = {{TZumbel::CreateZumbel(), "ZUMBEL", {16, 6, 52, 52}},
-                        {THazard::CreateHazard(), "SPIKES", {7, 7, 50, 50}}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.image);
-    EXPECT_EQ(c.sprite->gameImage, imageBank->Find(c.image));
-    EXPECT_EQ(c.sprite->width, play_fixture::SPRITE_SIZE);
-    EXPECT_EQ(c.sprite->w2, play_fixture::SPRITE_SIZE / 2);
-    ASSERT_NE(c.sprite->shadow, nullptr);
-    EXPECT_EQ(c.sprite->shadow->X, 1.5f);
-    EXPECT_EQ(c.sprite->shadow->Y, 1.5f);
-    EXPECT_EQ(c.sprite->shadow->alpha, 0.5f);
-    EXPECT_EQ(c.sprite->hitBoxX, c.box[0]);
-    EXPECT_EQ(c.sprite->hitBoxY, c.box[1]);
-    EXPECT_EQ(c.sprite->hitBoxWidth, c.box[2]);
-    EXPECT_EQ(c.sprite->hitBoxHeight, c.box[3]);
-  }
 }
 
 TEST_F(PlayTest, ZumbelAndHazardBoxesMeetWithoutOverlapping) {

@@ -51,16 +51,6 @@ TEST_F(PlayTest, LevelTableByLevelNumber) {
   }
 }
 
-TEST_F(PlayTest, NewLevelIsCoveredAndEmpty) {
-  const auto fresh = TLevel::Create();
-  EXPECT_EQ(fresh->fogWidth, 32);
-  EXPECT_EQ(fresh->fogHeight, 24);
-  EXPECT_EQ(fresh->timeLimit, 3600);
-  EXPECT_EQ(fresh->zumbelList, nullptr);
-  level = fresh;
-  EXPECT_TRUE(ClearedCells().empty());
-}
-
 TEST_F(PlayTest, PlacementKeepsItemsInsideApartAndOutOfTheStartSquare) {
   for (Int seed = 1; seed <= 60; ++seed) {
     for (Int number : {1, 6}) {
