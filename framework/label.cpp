@@ -90,8 +90,7 @@ void TLabel::DrawPass(Float xx, Float yy) const {
   DrawText(text, xx, yy);
 }
 
-Float TLabel::Measure(Int (*measure)(const String&), Float gameScale, Float ownScale,
-                      Int ignore) {
+Float TLabel::Measure(Int (*measure)(const String&), Float gameScale, Float ownScale, Int ignore) {
   if (imageFont) SetImageFont(imageFont);
   const Float size = static_cast<Float>(measure(text));
   const Float measured =

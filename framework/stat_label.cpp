@@ -5,9 +5,8 @@
 
 #include "framework/renderer.h"
 
-Ref<TStatLabel> TStatLabel::Create(const String& description, const String& value, Float x,
-                                   Float y, const Ref<TImageFont>& font, Float scaleX,
-                                   Float scaleY) {
+Ref<TStatLabel> TStatLabel::Create(const String& description, const String& value, Float x, Float y,
+                                   const Ref<TImageFont>& font, Float scaleX, Float scaleY) {
   auto row = New<TStatLabel>();
   row->description = TLabel::Create(description, x, y, font, scaleX, scaleY);
   row->stat = TLabel::Create(value, x, y, font, scaleX, scaleY);

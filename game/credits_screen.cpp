@@ -16,14 +16,10 @@ struct Credit {
 };
 
 constexpr Credit CREDITS[] = {
-    {"Programming and Design", 0, false},
-    {"Orrindale", 45, true},
-    {"Title Screen", 108, false},
-    {"Vessmont", 153, true},
-    {"Other Graphics", 216, false},
-    {"Orrindale", 261, true},
-    {"Sound Design", 324, false},
-    {"Orrindale", 369, true},
+    {"Programming and Design", 0, false}, {"Orrindale", 45, true},
+    {"Title Screen", 108, false},         {"Vessmont", 153, true},
+    {"Other Graphics", 216, false},       {"Orrindale", 261, true},
+    {"Sound Design", 324, false},         {"Orrindale", 369, true},
 };
 
 constexpr Float CREDIT_SCALE_X = 0.4f;
@@ -44,11 +40,10 @@ Int TCreditsScreen::Init() {
   lines_.push_back(
       {game->name, 10.0f, 1.2f, 2.4f, TColor::Create(100, 150, 255, 1.0f), HeadingShadow()});
   for (const Credit& credit : CREDITS) {
-    lines_.push_back({credit.text, static_cast<Float>(firstRole + credit.offset), CREDIT_SCALE_X,
-                      CREDIT_SCALE_Y,
-                      credit.isName ? TColor::Create(100, 255, 255, 1.0f)
-                                    : TColor::Create(100, 255, 100, 1.0f),
-                      TextShadow()});
+    lines_.push_back(
+        {credit.text, static_cast<Float>(firstRole + credit.offset), CREDIT_SCALE_X, CREDIT_SCALE_Y,
+         credit.isName ? TColor::Create(100, 255, 255, 1.0f) : TColor::Create(100, 255, 100, 1.0f),
+         TextShadow()});
   }
   lines_.push_back({"Press <Space> to go back", static_cast<Float>(height - 100), 0.5f, 0.8f,
                     TColor::Create(255, 255, 0, 1.0f), TextShadow()});

@@ -57,8 +57,8 @@ void SetRgb(const Rgb& colour) { SetColor(colour.r, colour.g, colour.b); }
 // value's format, colour and shadow.
 Ref<TStatLabel> MakeRow(const String& caption, const String& value, Int x, Int formatMode,
                         Int formatParam, const Rgb& colour) {
-  auto row = TStatLabel::Create(caption, value, static_cast<Float>(x), ROW_Y, mainFont,
-                                ROW_SCALE_X, ROW_SCALE_Y);
+  auto row = TStatLabel::Create(caption, value, static_cast<Float>(x), ROW_Y, mainFont, ROW_SCALE_X,
+                                ROW_SCALE_Y);
   row->SetUseRendererCamera(0);
   row->AlignAsRow(ROW_GAP);
   row->stat->SetFormatMode(formatMode, formatParam);
@@ -90,12 +90,12 @@ Int THUD::Init() {
   constexpr Int PADDED = TTextFormat::FORMAT_MODE_ZERO_PADDED_INT;
   const Int width = renderer->screenWidth;
   lastSeconds = NO_SECONDS_TICKED;
-  goalLabel = MakeRow("Zumbel", String("0/") + player->goal, width / 2 - 100, STRING, 0,
-                      GOAL_COLOUR);
+  goalLabel =
+      MakeRow("Zumbel", String("0/") + player->goal, width / 2 - 100, STRING, 0, GOAL_COLOUR);
   levelLabel = MakeRow("Level", String::FromInt(profile->level), 10, STRING, 0, LEVEL_COLOUR);
   livesLabel = MakeRow("Lives", "0", 210, STRING, 0, LIVES_COLOUR);
-  scoreLabel = MakeRow("Score", String::FromInt(profile->score), width - 250, PADDED,
-                       SCORE_DIGITS, SCORE_COLOUR);
+  scoreLabel = MakeRow("Score", String::FromInt(profile->score), width - 250, PADDED, SCORE_DIGITS,
+                       SCORE_COLOUR);
 
   timeLabel = TLabel::Create("", static_cast<Float>(width / 2),
                              static_cast<Float>(renderer->screenHeight - TIME_LIFT), mainFont,

@@ -27,7 +27,7 @@ class TIntroScreen : public TScreen {
   // Stops the splash sound and changes to a new title screen.
   Int NextScreen();
 
-  Int LENGTH = 0;  // frames the splash screen lasts
+  Int LENGTH = 0;   // frames the splash screen lasts
   Int counter = 0;  // frames of logic run so far
   Ref<TSound> introSound;
   Ref<TChannel> introChannel;

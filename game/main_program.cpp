@@ -5,7 +5,7 @@
 #include "framework/image_bank.h"
 #include "framework/keys.h"
 #include "framework/renderer.h"
-#include "game/stand_in_screen.h"
+#include "game/intro_screen.h"
 #include "game/zumbel.h"
 #include "platform/display.h"
 #include "platform/maths.h"
@@ -55,7 +55,7 @@ void StartUp(const StartOptions& options) {
   NameGame();
   renderer->SetFullScreen(1);
   LoadData();
-  game->AddScreenToStack(TStandInScreen::Create());
+  game->AddScreenToStack(TIntroScreen::Create());
 }
 
 void RunPass() {

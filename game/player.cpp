@@ -8,6 +8,7 @@
 #include "framework/renderer.h"
 #include "game/game_screen.h"
 #include "game/hazard.h"
+#include "game/hud.h"
 #include "game/level.h"
 #include "game/main_program.h"
 #include "game/profile.h"
@@ -110,7 +111,9 @@ Int TPlayer::Collision() {
 
 Int TPlayer::DrinkZumbel(const Ref<TZumbel>& zumbel) {
   profile->score = WrapAdd(profile->score, TZumbel::SCORE);
+  HUD->UpdateScore();
   collected += 1;
+  HUD->UpdateGoal();
   level->BoostTime(TZumbel::timeBoost);
   game->PlayGameSound(soundPickup2, channelPickup2, 1.0f, 1.0f);
   game->PlayGameSound(soundPickup, channelPickup, 1.0f, 1.0f);

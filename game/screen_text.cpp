@@ -30,12 +30,12 @@ Ref<TShadow> HeadingShadow() { return TShadow::Create(3.0f, 3.0f, 0.5f); }
 Ref<TShadow> TextShadow() { return TShadow::Create(2.0f, 2.0f, 0.5f); }
 
 CentredLine ResultHeading(const String& text, const Ref<TColor>& color) {
-  return {text, static_cast<Float>(renderer->screenHeight / 2 - 300), 1.0f, 1.5f, color,
+  return {text,           static_cast<Float>(renderer->screenHeight / 2 - 300), 1.0f, 1.5f, color,
           HeadingShadow()};
 }
 
 CentredLine ContinuePrompt() {
-  return {"Press <Space> to Continue", 700.0f, COLUMN_SCALE_X, COLUMN_SCALE_Y,
+  return {"Press <Space> to Continue",       700.0f,      COLUMN_SCALE_X, COLUMN_SCALE_Y,
           TColor::Create(255, 255, 0, 1.0f), TextShadow()};
 }
 

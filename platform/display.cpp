@@ -154,7 +154,6 @@ Int Graphics(Int width, Int height, Int depth, Int, Int) {
     width = CANVAS_WIDTH;
     height = CANVAS_HEIGHT;
   }
-  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   RequireVisibleDriver();
   PlaceWindow(width, height, depth != 0);
   OpenRenderer();

@@ -90,6 +90,17 @@ SDL_BlendMode BlendMode() {
   return state.blend == SOLIDBLEND ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND;
 }
 
+// Quads placed beyond these limits, or not finite, are not drawn: SDL turns
+// positions into ints, and its software renderer makes a whole scaled copy
+// of a turned quad and fails on what is not finite.
+constexpr Float kQuadReach = 1 << 24;
+constexpr Float kQuadSide = 16 * CANVAS_WIDTH;
+
+bool Reasonable(const SDL_FRect& quad) {
+  return std::abs(quad.x) <= kQuadReach && std::abs(quad.y) <= kQuadReach && quad.w <= kQuadSide &&
+         quad.h <= kQuadSide;
+}
+
 Ref<TImageFont> CurrentFont() { return state.font ? state.font : DefaultFont(); }
 
 // The screen position of local (lx, ly) drawn at (x, y): origin, then the
@@ -133,7 +144,7 @@ void LinePixels(Long ax, Long ay, Long bx, Long by, bool last, std::vector<SDL_P
 constexpr Double kLineReach = 1 << 24;
 
 Long LineCoordinate(Float value) {
-  return Long(std::clamp(std::floor(Double(value)), -kLineReach, kLineReach));
+  return ToInt(std::clamp(std::floor(Double(value)), -kLineReach, kLineReach));
 }
 
 void FormatNumbers(std::string& out, std::initializer_list<std::pair<const char*, Double>> fields) {
@@ -346,6 +357,7 @@ void DrawTexture(SDL_Texture* texture, const SDL_Rect* source, const Placement& 
                           -sy * placement.top + (sy < 0 ? target.h : 0)};
   target.x = placement.anchorX - centre.x;
   target.y = placement.anchorY - centre.y;
+  if (!Reasonable(target) || !std::isfinite(state.rotation)) return;
   const int flip = (sx < 0 ? SDL_FLIP_HORIZONTAL : 0) | (sy < 0 ? SDL_FLIP_VERTICAL : 0);
   SDL_SetTextureColorMod(texture, Channel(state.color_r), Channel(state.color_g),
                          Channel(state.color_b));

@@ -42,8 +42,8 @@ Double ccGetMusicalNote(Int semitones) { return Pow(2.0, semitones / 12.0); }
 Double ccGetMusicalNoteInScaleC(Int degree) {
   // The degrees from which each further semitone of the scale counts.
   static constexpr std::array<Int, 10> kSteps = {1, 2, 4, 5, 6, 8, 9, 11, 12, 13};
-  const auto below = std::count_if(kSteps.begin(), kSteps.end(),
-                                   [degree](Int step) { return degree >= step; });
+  const auto below =
+      std::count_if(kSteps.begin(), kSteps.end(), [degree](Int step) { return degree >= step; });
   return Pow(2.0, (static_cast<Double>(degree) + static_cast<Double>(below)) / 12.0);
 }
 

@@ -16,8 +16,8 @@ String PlainDigits(Double value) {
   if (e < 0) return text;
   const Int exponent = text.Slice(e + 1, text.Length()).ToInt();
   char buffer[512];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                    std::chars_format::fixed, std::max(16 - exponent, 0));
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                    std::max(16 - exponent, 0));
   const std::string digits(buffer, result.ptr);
   return digits.find('.') == std::string::npos ? digits + "." : digits;
 }

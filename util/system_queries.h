@@ -7,21 +7,22 @@
 
 // The per-user data folder of the XDG base directories: $XDG_DATA_HOME when
 // it is set and absolute, else $HOME/.local/share. "" when that folder does
-// not exist (it is never created), when $HOME is needed but not set or not absolute, or
-// when the path is longer than 1023 bytes. The path is read as UTF-8.
+// not exist (it is never created), when $HOME is needed but not set or not
+// absolute, or when the path is longer than 1023 bytes. The path is read as
+// UTF-8.
 String ccGetSharedUserDataFolder();
 // Prints one line per display mode, in the driver's order:
 // "<i> Width: <w> Height: <h> Depth: <d> Hertz: <hz>". Returns 0.
 Int ccPrintGraphicsModes();
 
 // Stubs: they touch no state and return at once.
-String ccGetDirectXVersion();                  // ""
-String ccGetEnvVar(const String& name);        // "" whatever the name
-String ccGetSpecialFolder(Int folder);         // "" whatever the folder
-String ccGetVersionString();                   // ""
-Int ccEnableMaximize(Long window);             // 0
-Int ccEnableMinimize(Long window);             // 0
-Int ccVWait();                                 // 0; waits for nothing
+String ccGetDirectXVersion();            // ""
+String ccGetEnvVar(const String& name);  // "" whatever the name
+String ccGetSpecialFolder(Int folder);   // "" whatever the folder
+String ccGetVersionString();             // ""
+Int ccEnableMaximize(Long window);       // 0
+Int ccEnableMinimize(Long window);       // 0
+Int ccVWait();                           // 0; waits for nothing
 
 // The extended version record of Windows with its 128-byte service-pack
 // text, field after field with no gaps; every field is 0 on creation.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -26,8 +27,40 @@ struct TextDraw {
 };
 
 inline std::ostream& operator<<(std::ostream& out, const TextDraw& d) {
-  return out << '"' << d.text << "\" at " << d.x << "," << d.y << " colour " << d.r << ","
-             << d.g << "," << d.b << " alpha " << d.alpha << " scale " << d.sx << "," << d.sy;
+  return out << '"' << d.text << "\" at " << d.x << "," << d.y << " colour " << d.r << "," << d.g
+             << "," << d.b << " alpha " << d.alpha << " scale " << d.sx << "," << d.sy;
+}
+
+// The text records drawn since the last Flip, in order.
+inline std::vector<TextDraw> Texts() {
+  std::vector<TextDraw> texts;
+  for (const auto& record : platform::test::CurrentDrawLog()) {
+    if (record.kind != platform::test::DrawKind::Text) continue;
+    const TDrawState& s = record.state;
+    texts.push_back({record.text, record.x, record.y, s.color_r, s.color_g, s.color_b, s.alpha,
+                     s.scale_x, s.scale_y});
+  }
+  return texts;
+}
+
+// The drawing state every drawer leaves behind.
+inline void ExpectStateAtRest() {
+  const TDrawState& state = TDrawState::Current();
+  EXPECT_EQ(state.color_r, 255);
+  EXPECT_EQ(state.color_g, 255);
+  EXPECT_EQ(state.color_b, 255);
+  EXPECT_EQ(state.alpha, 1.0f);
+  EXPECT_EQ(state.scale_x, 1.0f);
+  EXPECT_EQ(state.scale_y, 1.0f);
+  EXPECT_EQ(state.font, nullptr);
+}
+
+// The game's font at the given size, loaded once per size.
+inline const Ref<TImageFont>& GameFont(Int size) {
+  static std::map<Int, Ref<TImageFont>> fonts;
+  Ref<TImageFont>& font = fonts[size];
+  if (!font) font = LoadImageFont("Data/Fonts/mael.ttf", size, SMOOTHFONT);
+  return font;
 }
 
 class LabelTest : public ::testing::Test {
@@ -53,35 +86,8 @@ class LabelTest : public ::testing::Test {
     renderer->scrollY = 20.0f;
   }
 
-  // The game's font at 20 pixels, loaded once.
-  static const Ref<TImageFont>& Font() {
-    static const Ref<TImageFont> font = LoadImageFont("Data/Fonts/mael.ttf", 20, SMOOTHFONT);
-    return font;
-  }
-
-  // The text records drawn since the last Flip, in order.
-  static std::vector<TextDraw> Texts() {
-    std::vector<TextDraw> texts;
-    for (const auto& record : platform::test::CurrentDrawLog()) {
-      if (record.kind != platform::test::DrawKind::Text) continue;
-      const TDrawState& s = record.state;
-      texts.push_back({record.text, record.x, record.y, s.color_r, s.color_g, s.color_b, s.alpha,
-                       s.scale_x, s.scale_y});
-    }
-    return texts;
-  }
-
-  // The drawing state every drawer leaves behind.
-  static void ExpectStateAtRest() {
-    const TDrawState& state = TDrawState::Current();
-    EXPECT_EQ(state.color_r, 255);
-    EXPECT_EQ(state.color_g, 255);
-    EXPECT_EQ(state.color_b, 255);
-    EXPECT_EQ(state.alpha, 1.0f);
-    EXPECT_EQ(state.scale_x, 1.0f);
-    EXPECT_EQ(state.scale_y, 1.0f);
-    EXPECT_EQ(state.font, nullptr);
-  }
+  // The game's font at 20 pixels.
+  static const Ref<TImageFont>& Font() { return GameFont(20); }
 };
 
 }  // namespace label_test

@@ -8,8 +8,10 @@
 
 namespace {
 
+using label_test::ExpectStateAtRest;
 using label_test::LabelTest;
 using label_test::TextDraw;
+using label_test::Texts;
 
 // Ten glyphs of 4 pixels in the default font: 40 pixels wide.
 const String kWide40 = "iiiiiiiiii";
@@ -37,10 +39,14 @@ TEST_F(LabelTest, AlignmentsPlaceTheTextInTheLabelsOwnSpace) {
     Float widthShare, heightShare;  // of the own-space size subtracted from the anchor
   };
   const Case cases[] = {
-      {TLabel::ALIGN_LEFT, 1, 1, 0, 0},           {TLabel::ALIGN_RIGHT, 1, 1, 1, 0},
-      {TLabel::ALIGN_CENTRE_ALL, 1, 1, 0.5f, 0.5f}, {TLabel::ALIGN_CENTRE_HORIZ, 0.5f, 2, 0.5f, 0},
-      {TLabel::ALIGN_CENTRE_VERT, 0.5f, 2, 0, 0.5f}, {TLabel::ALIGN_RIGHT, 0.5f, 2, 1, 0},
-      {-1, 1, 1, 0, 0},                           {7, 0.5f, 2, 0, 0},
+      {TLabel::ALIGN_LEFT, 1, 1, 0, 0},
+      {TLabel::ALIGN_RIGHT, 1, 1, 1, 0},
+      {TLabel::ALIGN_CENTRE_ALL, 1, 1, 0.5f, 0.5f},
+      {TLabel::ALIGN_CENTRE_HORIZ, 0.5f, 2, 0.5f, 0},
+      {TLabel::ALIGN_CENTRE_VERT, 0.5f, 2, 0, 0.5f},
+      {TLabel::ALIGN_RIGHT, 0.5f, 2, 1, 0},
+      {-1, 1, 1, 0, 0},
+      {7, 0.5f, 2, 0, 0},
   };
   const Float fontHeight = static_cast<Float>(TextHeight(""));
   for (const Case& c : cases) {
@@ -58,7 +64,7 @@ TEST_F(LabelTest, AlignmentsPlaceTheTextInTheLabelsOwnSpace) {
       const Float yy = 50.0f - c.heightShare * fontHeight * c.sy - 3.0f;
       const TextDraw expected =
           camera ? TextDraw{kWide40.ToUtf8(), 10 + xx * 2, 20 + yy * 2, 255, 255, 255, 1,
-                            c.sx * 2, c.sy * 2}
+                            c.sx * 2,         c.sy * 2}
                  : TextDraw{kWide40.ToUtf8(), xx, yy, 255, 255, 255, 1, c.sx, c.sy};
       EXPECT_EQ(Texts(), std::vector<TextDraw>{expected});
       ExpectStateAtRest();
@@ -144,12 +150,6 @@ TEST_F(LabelTest, FormatModesShapeTheShownText) {
   }
 }
 
-TEST_F(LabelTest, UnknownModeMeasuresNothing) {
-  const auto label = TLabel::Create("Level", 0.0f, 0.0f, nullptr, 1.0f, 1.0f);
-  label->SetFormatMode(50, 0);
-  EXPECT_EQ(label->GetWidth(0), 0.0f);
-}
-
 TEST_F(LabelTest, SetTextLeavesTheRawText) {
   const auto label = TLabel::Create("7", 0.0f, 0.0f, nullptr, 1.0f, 1.0f);
   label->SetFormatMode(TTextFormat::FORMAT_MODE_ZERO_PADDED_INT, 2);
@@ -165,43 +165,15 @@ TEST_F(LabelTest, SetTextLeavesTheRawText) {
 
 TEST_F(LabelTest, PotentialWidthMeasuresTheCandidateAndKeepsTheText) {
   ASSERT_TRUE(Font());
-  for (Int camera : {1, 0}) {
-    ZoomCamera();
-    const auto label = TLabel::Create("ab", 0.0f, 0.0f, Font(), 0.5f, 1.0f);
-    label->useRendererCamera = camera;
-    SetImageFont(Font());
-    const Float abcd = static_cast<Float>(TextWidth("abcd")) * 0.5f;
-    SetImageFont(nullptr);
-    EXPECT_EQ(label->GetPotentialWidth("abcd", 1), abcd);
-    EXPECT_EQ(label->GetPotentialWidth("abcd", 0), camera ? abcd * 2.0f : abcd);
-    EXPECT_EQ(label->text, "ab");
-    EXPECT_EQ(GetImageFont(), DefaultFont());
-  }
-}
-
-TEST_F(LabelTest, HeightFollowsTheFontWhateverTheText) {
-  ASSERT_TRUE(Font());
   ZoomCamera();
-  const auto label = TLabel::Create("", 0.0f, 0.0f, Font(), 1.0f, 0.5f);
-  const Float half = static_cast<Float>(Font()->Height()) * 0.5f;
-  EXPECT_EQ(label->GetHeight(1), half);
-  EXPECT_EQ(label->GetHeight(0), half * 2.0f);
-  label->useRendererCamera = 0;
-  EXPECT_EQ(label->GetHeight(0), half);
-}
-
-TEST_F(LabelTest, ColourAndShadowSettersMakeNewObjects) {
-  const auto label = TLabel::Create("x", 0.0f, 0.0f, nullptr, 1.0f, 1.0f);
-  label->SetColor(1, 2, 3, 0.5f);
-  const Ref<TColor> first = label->color;
-  label->SetColor(1, 2, 3, 0.5f);
-  EXPECT_NE(label->color, first);
-  EXPECT_EQ(first->R, 1);
-  label->SetShadow(2.0f, 3.0f, 0.25f);
-  const Ref<TShadow> shadow = label->shadow;
-  label->SetShadow(2.0f, 3.0f, 0.25f);
-  EXPECT_NE(label->shadow, shadow);
-  EXPECT_EQ(label->shadow->Y, 3.0f);
+  const auto label = TLabel::Create("ab", 0.0f, 0.0f, Font(), 0.5f, 1.0f);
+  SetImageFont(Font());
+  const Float abcd = static_cast<Float>(TextWidth("abcd")) * 0.5f;
+  SetImageFont(nullptr);
+  EXPECT_EQ(label->GetPotentialWidth("abcd", 1), abcd);
+  EXPECT_EQ(label->GetPotentialWidth("abcd", 0), abcd * 2.0f);
+  EXPECT_EQ(label->text, "ab");
+  EXPECT_EQ(GetImageFont(), DefaultFont());
 }
 
 TEST(LabelDeathTest, TextOperationsNeedTheFormatOfCreate) {

@@ -16,6 +16,7 @@
 #include "framework/renderer.h"
 #include "game/game_screen.h"
 #include "game/hazard.h"
+#include "game/hud.h"
 #include "game/level.h"
 #include "game/player.h"
 #include "game/profile.h"
@@ -113,13 +114,14 @@ class PlayTest : public ::testing::Test {
     FlushKeys();
   }
 
-  // A level, player and particle list of the profile's level, in the play
-  // screen's order.
+  // A level, player, heads-up display and particle list of the profile's
+  // level, in the play screen's order.
   static void StartLevel(Int number) {
     profile->level = number;
     level = TLevel::Create();
     level->Init();
     player = TPlayer::CreatePlayer();
+    HUD = THUD::Create();
     TGameScreen::particleList = TParticleList::Create();
   }
 

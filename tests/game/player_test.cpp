@@ -179,7 +179,7 @@ TEST_F(PlayTest, OnlyTheFirstHazardTouchedCostsALife) {
   platform::test::ClearSoundLog();
   player->Collision();
   EXPECT_EQ(profile->lives, 2);
-  EXPECT_EQ(CuedSounds(), (std::vector<std::string>{"hit.wav"}));
+  EXPECT_EQ(CuedSounds(), (std::vector<std::string>{"hit.wav", "dead.wav"}));
   EXPECT_EQ(level->hazardList->Count(), 2);
   EXPECT_EQ(player->x, 512.0f);
   EXPECT_EQ(player->y, 384.0f);

@@ -29,6 +29,9 @@ inline void RestState() {
   SetClsColor(0, 0, 0);
 }
 
+// One colour channel (shift 16 red, 8 green, 0 blue) of an ARGB pixel.
+inline Int Channel(std::uint32_t argb, Int shift) { return Int((argb >> shift) & 0xFF); }
+
 class CanvasTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -48,6 +51,12 @@ class CanvasTest : public ::testing::Test {
   }
   std::uint32_t At(Int x, Int y) const {
     return pixels_[std::size_t(y) * CANVAS_WIDTH + std::size_t(x)];
+  }
+  // The presented pixel's colour, within 1 of (r, g, b) for blending's rounding.
+  void ExpectColour(Int x, Int y, Int r, Int g, Int b) const {
+    EXPECT_NEAR(Channel(At(x, y), 16), r, 1);
+    EXPECT_NEAR(Channel(At(x, y), 8), g, 1);
+    EXPECT_NEAR(Channel(At(x, y), 0), b, 1);
   }
   // The pixels of the box (x0..x1, y0..y1) that are not black.
   std::vector<std::pair<Int, Int>> Lit(Int x0, Int y0, Int x1, Int y1) const {
@@ -72,8 +81,5 @@ inline Ref<TImage> ImageOf(Int width, Int height, std::initializer_list<std::uin
   }
   return LoadImage(pixmap, 0);
 }
-
-// One colour channel (shift 16 red, 8 green, 0 blue) of an ARGB pixel.
-inline Int Channel(std::uint32_t argb, Int shift) { return Int((argb >> shift) & 0xFF); }
 
 }  // namespace canvas_test

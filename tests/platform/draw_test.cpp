@@ -1,5 +1,6 @@
 // The drawing state, lines, rectangles, colour and alpha on the headless
 // canvas, and the draw log.
+#include <array>
 #include <cmath>
 #include <set>
 
@@ -121,30 +122,22 @@ TEST_F(CanvasTest, RectanglesCoverTheirPixelsUnderTheTransform) {
   }
 }
 
-// Colour components are clamped when drawing, alpha to 0..1 before it
-// becomes a byte: 2.0 draws opaque, never wraps.
-TEST_F(CanvasTest, ColourAndAlphaAreClampedWhenDrawing) {
-  struct Case {
-    Int r, g, b;
-    Float alpha;
-    Int er, eg, eb;
-  };
-  const Case cases[] = {
-      {255, 255, 255, 2.0f, 255, 255, 255}, {300, -5, 128, 1, 255, 0, 128},
-      {200, 100, 50, 0.5f, 100, 50, 25},    {255, 255, 255, 0, 0, 0, 0},
-      {255, 255, 255, -1, 0, 0, 0},         {255, 255, 255, 1.5f, 255, 255, 255},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.r << "," << c.g << "," << c.b << " alpha " << c.alpha);
+// Quads that are not finite or far too large are left out, not handed to
+// the renderer (its software path crashes on a rotation that is NaN).
+TEST_F(CanvasTest, WildTransformsDrawNothing) {
+  const Float nan = std::nanf(""), inf = INFINITY;
+  const std::array<std::array<Float, 3>, 4> cases = {
+      {{1, 1, nan}, {nan, 1, 0}, {inf, 1, 10}, {1e30f, 1e30f, 45}}};
+  for (const auto& [sx, sy, degrees] : cases) {
+    SCOPED_TRACE(testing::Message() << sx << "," << sy << " rot " << degrees);
     Cls();
-    SetColor(c.r, c.g, c.b);
-    SetAlpha(c.alpha);
-    DrawRect(5, 5, 2, 2);
+    SetScale(sx, sy);
+    SetRotation(degrees);
+    DrawRect(10, 10, 5, 5);
+    DrawText("Wild", 10, 10);
     canvas_test::RestState();
     Present();
-    EXPECT_NEAR(Channel(At(6, 6), 16), c.er, 1);
-    EXPECT_NEAR(Channel(At(6, 6), 8), c.eg, 1);
-    EXPECT_NEAR(Channel(At(6, 6), 0), c.eb, 1);
+    EXPECT_TRUE(Lit(0, 0, CANVAS_WIDTH - 1, CANVAS_HEIGHT - 1).empty());
   }
 }
 

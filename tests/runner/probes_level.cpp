@@ -1,15 +1,12 @@
 // Probes of the profile, the level, its items, the player and the particles;
 // the `steer` command, which holds the arrow keys that bring the player to
-// an item or a point; and `playlevel`, which starts a level on a runner
-// screen built like the play screen.
+// an item or a point; and `playlevel`, which starts a new game at a given
+// level on a new play screen.
 #include <array>
 #include <cmath>
 #include <vector>
 
-#include "framework/color.h"
 #include "framework/game.h"
-#include "framework/particle.h"
-#include "framework/renderer.h"
 #include "game/game_screen.h"
 #include "game/level.h"
 #include "game/player.h"
@@ -26,36 +23,6 @@ constexpr int DEFAULT_STEER_LIMIT = 600;
 constexpr int MOST_ZUMBELS = 12;
 constexpr int MOST_HAZARDS = 10;
 constexpr std::array<Int, 4> ARROWS = {KEY_LEFT, KEY_UP, KEY_RIGHT, KEY_DOWN};
-
-// A level screen for the runner: the level, player and particle list made,
-// advanced and drawn in the play screen's order.
-class TRunnerLevelScreen : public TScreen {
- public:
-  Int Init() override {
-    game->clsColor = TColor::Create(150, 100, 50, 1.0f);
-    level = TLevel::Create();
-    level->Init();
-    player = TPlayer::CreatePlayer();
-    TGameScreen::particleList = TParticleList::Create();
-    player->LevelStart();
-    renderer->ResetScale();
-    renderer->ResetScrolling();
-    FlushKeys();
-    return 0;
-  }
-  Int Logic() override {
-    level->Logic();
-    player->Logic();
-    TGameScreen::particleList->Logic();
-    return 0;
-  }
-  Int Draw() override {
-    level->Draw();
-    player->Draw();
-    TGameScreen::particleList->Draw();
-    return 0;
-  }
-};
 
 // The index-th value of the list (from 0), or Null.
 Ref<TSprite> ItemAt(const Ref<TList>& list, int index) {
@@ -296,16 +263,14 @@ void Steer(Session& session, const Line& line) {
                      (session.Ended() ? " (the game ended)" : " (limit reached)"));
 }
 
+// A fresh profile at the level given, then a new play screen.
 void PlayLevel(Session& session, const Line& line) {
   if (session.Ended()) return;
   int number = 1;
   ParseInt(line.words[0], number);
   profile = TProfile::Create();
   profile->level = number;
-  auto screen = New<TRunnerLevelScreen>();
-  screen->Init();
-  screen->name = "Level";
-  game->ChangeScreen(screen);
+  game->ChangeScreen(TGameScreen::Create());
 }
 
 void RegisterCommands() {

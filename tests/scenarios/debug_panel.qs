@@ -8,10 +8,10 @@ tap D
 run 1
 expect debugpanel == 1
 expect draws ~ draw text "Mouse: 200,300" x=10 y=100 font=default colour=255,255,255 alpha=1
-expect draws ~ draw text "Screen: Stand-in" x=10 y=115 font=default colour=255,255,255 alpha=1
+expect draws ~ draw text "Screen: Intro" x=10 y=115 font=default colour=255,255,255 alpha=1
 mouse 5 6
 run 1
-expect texts ~ |Mouse: 5,6|Screen: Stand-in
+expect texts == Mouse: 5,6|Screen: Intro
 tap D
 run 1
 expect debugpanel == 1
@@ -20,4 +20,5 @@ down RCTRL
 tap D
 run 1
 expect debugpanel == 0
-expect texts == Quorvane|Quorvane
+expect texts ==
+expect draws ~ draw image Data/thistlebane.png

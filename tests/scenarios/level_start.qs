@@ -1,7 +1,7 @@
 # A level-1 start: 20 seconds, goal 5, six zumbels and five hazards, all
 # inside the field between the bars, clear of the start square and of one
 # another; the player stands at the centre with a vision radius of 190.
-# (playlevel starts the level on the runner's own level screen.)
+# (playlevel starts a new game at that level on a new play screen.)
 seed 1
 run 1
 playlevel 1

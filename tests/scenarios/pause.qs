@@ -9,7 +9,7 @@ down LCTRL
 tap F
 run 3
 expect fullscreen == 1
-expect texts ~ Quorvane
+expect draws ~ draw image Data/thistlebane.png
 up LCTRL
 tap P
 run 1

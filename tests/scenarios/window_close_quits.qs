@@ -1,7 +1,7 @@
 # A window close ends the program in the logic step of that pass with
 # status 0; that pass draws nothing.
 run 2
-expect texts ~ Quorvane
+expect draws ~ draw image Data/thistlebane.png
 close
 run 1
 expect ended == 1

@@ -89,9 +89,9 @@ TEST(ImagePixels, RectangleCopiesClipAtTheRightAndBottomOnly) {
     for (bool rows : {true, false}) {
       const Ref<TImage> source = Numbered(c.sw, c.sh);
       const Ref<TImage> dest = CreateImage(c.dw, c.dh, 1, 0);
-      const Int result = rows ? ccCopyImageRect(source, c.sx, c.sy, c.w, c.h, dest, c.dx, c.dy)
-                              : ccCopyImageToImage(source, c.sx, c.sy, c.w, c.h, dest, c.dx,
-                                                   c.dy, 0);
+      const Int result =
+          rows ? ccCopyImageRect(source, c.sx, c.sy, c.w, c.h, dest, c.dx, c.dy)
+               : ccCopyImageToImage(source, c.sx, c.sy, c.w, c.h, dest, c.dx, c.dy, 0);
       EXPECT_EQ(result, 0);
       Grid expected(c.dh, std::vector<Int>(c.dw, 0));
       for (Int j = 0; j < c.copiedH; ++j) {
@@ -159,7 +159,9 @@ TEST(ImagePixels, BlendDrawsOnlyTheFrameInsideThePixmap) {
       {0, -1, -1, {{ARGB_Color(255, 2, 2, 7), o, o}, {o, o, o}, {o, o, o}}},
       {0, 2, 2, {{o, o, o}, {o, o, o}, {o, o, ARGB_Color(255, 1, 1, 7)}}},
       {0, 3, 0, {{o, o, o}, {o, o, o}, {o, o, o}}},
-      {0, std::numeric_limits<Int>::max(), std::numeric_limits<Int>::min(),
+      {0,
+       std::numeric_limits<Int>::max(),
+       std::numeric_limits<Int>::min(),
        {{o, o, o}, {o, o, o}, {o, o, o}}},
       {1, 0, 0, {{o, o, o}, {o, o, o}, {o, o, o}}},
       {-1, 0, 0, {{o, o, o}, {o, o, o}, {o, o, o}}},
@@ -182,17 +184,17 @@ TEST(ImagePixels, BlendOfANullImageEndsTheProgram) {
 
 TEST(ImagePixels, ArgbPacksAndUnpacksWithoutMasking) {
   const Int pixel = static_cast<Int>(0x80FF4020u);
-  EXPECT_EQ((std::vector<Int>{ARGB_Alpha(pixel), ARGB_Red(pixel), ARGB_Green(pixel),
-                              ARGB_Blue(pixel)}),
-            (std::vector<Int>{128, 255, 64, 32}));
+  EXPECT_EQ(
+      (std::vector<Int>{ARGB_Alpha(pixel), ARGB_Red(pixel), ARGB_Green(pixel), ARGB_Blue(pixel)}),
+      (std::vector<Int>{128, 255, 64, 32}));
   struct Case {
     Int a, r, g, b, expected;
   };
-  for (const Case& c : {Case{128, 255, 64, 32, pixel}, Case{255, 255, 255, 255, -1},
-                        Case{0, 0, 1, 256, 512}, Case{0, 0, 0, 0, 0}, Case{256, 0, 0, 0, 0},
-                        Case{0, 0, 0, -1, -1}}) {
-    EXPECT_EQ(ARGB_Color(c.a, c.r, c.g, c.b), c.expected) << c.a << "," << c.r << "," << c.g
-                                                           << "," << c.b;
+  for (const Case& c :
+       {Case{128, 255, 64, 32, pixel}, Case{255, 255, 255, 255, -1}, Case{0, 0, 1, 256, 512},
+        Case{0, 0, 0, 0, 0}, Case{256, 0, 0, 0, 0}, Case{0, 0, 0, -1, -1}}) {
+    EXPECT_EQ(ARGB_Color(c.a, c.r, c.g, c.b), c.expected)
+        << c.a << "," << c.r << "," << c.g << "," << c.b;
   }
   EXPECT_EQ(ARGB_Green(512), 2);
   EXPECT_EQ(ARGB_Blue(512), 0);

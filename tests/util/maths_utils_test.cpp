@@ -23,10 +23,10 @@ TEST(MathsUtils, RoundFloatTakesHalvesAwayFromZeroInFloat) {
     Double expected;
   };
   const Case cases[] = {
-      {2.5f, 0, 3},        {-2.5f, 0, -3},       {0.125f, 2, 0.13},   {-0.125f, 2, -0.13},
-      {1.005f, 2, 1.01},   {0.0f, 3, 0},         {2.345f, 2, 2.35},   {-2.345f, 2, -2.35},
-      {2.4f, 0, 2},        {-2.4f, 0, -2},       {1.26f, -1, 1},      {1.26f, kMin, 1},
-      {0.5f, 12, 0.5},     {3e9f, 0, kMax},      {-3e9f, 0, kMin},    {std::nanf(""), 2, 0},
+      {2.5f, 0, 3},      {-2.5f, 0, -3},  {0.125f, 2, 0.13}, {-0.125f, 2, -0.13},
+      {1.005f, 2, 1.01}, {0.0f, 3, 0},    {2.345f, 2, 2.35}, {-2.345f, 2, -2.35},
+      {2.4f, 0, 2},      {-2.4f, 0, -2},  {1.26f, -1, 1},    {1.26f, kMin, 1},
+      {0.5f, 12, 0.5},   {3e9f, 0, kMax}, {-3e9f, 0, kMin},  {std::nanf(""), 2, 0},
   };
   for (const Case& c : cases) {
     EXPECT_DOUBLE_EQ(ccRoundFloat(c.x, c.places), c.expected) << c.x << " to " << c.places;
@@ -90,9 +90,8 @@ TEST(MathsUtils, FastRandStaysInEitherOrderOfBoundsAndRepeatsPerSeed) {
   struct Case {
     Int a, b, low, high;
   };
-  for (const Case& c : {Case{5, 5, 5, 5}, Case{1, 6, 1, 6}, Case{6, 1, 1, 6},
-                        Case{-3, -1, -3, -1}, Case{kMin, kMax, kMin, kMax},
-                        Case{kMax, kMin, kMin, kMax}}) {
+  for (const Case& c : {Case{5, 5, 5, 5}, Case{1, 6, 1, 6}, Case{6, 1, 1, 6}, Case{-3, -1, -3, -1},
+                        Case{kMin, kMax, kMin, kMax}, Case{kMax, kMin, kMin, kMax}}) {
     ccFastRandSeed(7);
     std::set<Int> seen;
     for (Int i = 0; i < 200; ++i) {
@@ -101,7 +100,9 @@ TEST(MathsUtils, FastRandStaysInEitherOrderOfBoundsAndRepeatsPerSeed) {
       EXPECT_LE(value, c.high);
       seen.insert(value);
     }
-    if (Long{c.high} - c.low < 6) EXPECT_EQ(Long(seen.size()), Long{c.high} - c.low + 1) << c.a;
+    if (Long{c.high} - c.low < 6) {
+      EXPECT_EQ(Long(seen.size()), Long{c.high} - c.low + 1) << c.a;
+    }
   }
   auto draws = [](Int seed) {
     EXPECT_EQ(ccFastRandSeed(seed), 0);

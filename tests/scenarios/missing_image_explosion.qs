@@ -1,0 +1,10 @@
+# A missing explosion image is fatal at start-up: its path on standard error,
+# exit status 255, no pass run, and only the images loaded before it in the
+# bank.
+missing Images/explosion.png
+run 1
+expect ended == 1
+expect exit == 255
+expect stderr == Error loading image Data/Images/explosion.png
+expect frame == 0
+expect images == FOG,PLAYER,SPIKES,ZUMBEL
