@@ -46,18 +46,6 @@ Ref<TIntroScreen> StartUpSplash() {
   return std::dynamic_pointer_cast<TIntroScreen>(game->currentScreen);
 }
 
-TEST_F(ScreenTest, SplashGivesWayToTheTitleAfterExactly180FramesOfLogic) {
-  const auto splash = StartUpSplash();
-  ASSERT_TRUE(splash);
-  EXPECT_TRUE(IsPlaying("splashsound.wav"));
-  for (Int frame = 1; frame < 180; ++frame) game->Logic();
-  EXPECT_EQ(game->currentScreen->name, "Intro");
-  EXPECT_EQ(splash->counter, 179);
-  game->Logic();
-  EXPECT_EQ(game->currentScreen->name, "Title");
-  EXPECT_EQ(Playing(), std::vector<std::string>({"quorvane.wav"}));
-}
-
 TEST_F(ScreenTest, SkipOnTheLastSplashFrameMakesOneTitleScreen) {
   const auto splash = StartUpSplash();
   ASSERT_TRUE(splash);
