@@ -48,15 +48,34 @@ class TPlayer : public TSprite {
   // The level's centre only.
   Int ResetVariablesOnDeath();
 
-  // Timed sequences of the player.
+  // Timed sequences of the player (player_animation.cpp). The state follows
+  // from the counters: Playing while both are 0, Dying while
+  // deathAnimCounter > 0, Succeeding while successAnimCounter > 0 (both can
+  // hold). Each running animation zooms the renderer's camera onto the
+  // player's position; its end resets the camera.
+
+  // While dying: counter - 1, game scale + 0.02, camera on the player; 1 in
+  // the frame that ended the animation through DeathAnimEnd, else 0.
   Int DeathAnimManage();
+  // Camera reset; no lives left: a new game-over screen and 1, otherwise
+  // LevelStart and 0.
   Int DeathAnimEnd();
+  // Ring and eight explosions at the place of death (32 random draws),
+  // the counter set to frames (0: deathAnimCounterMax), the player moved to
+  // the level's centre, the lives row refreshed, "dead.wav".
   Int DeathAnimStart(Int frames);
+  // "start.wav", the "Find <goal> Zumbels" message, then a key flush.
   Int LevelStart();
+  // While succeeding: counter - 1, game scale + 0.01, camera on the player;
+  // 1 in the frame that ended the animation through SuccessAnimEnd, else 0.
   Int SuccessAnimManage();
+  // Camera reset and a new level-complete screen.
   Int SuccessAnimEnd();
+  // The "AWESOME!" message, the counter at successAnimCounterMax,
+  // "success.wav".
   Int SuccessAnimStart();
-  // A life lost.
+  // A life lost: the profile's lives - 1, an 80-frame death animation, then
+  // the "You Died!" message on top of its burst.
   Int TimeUp();
 
   Int deathAnimCounter = 0;

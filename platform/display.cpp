@@ -11,6 +11,7 @@
 #include <cmath>
 #include <string>
 
+#include "platform/audio.h"
 #include "platform/detail.h"
 #include "platform/input.h"
 #include "platform/render.h"
@@ -133,11 +134,15 @@ void Present(Int sync) {
     SDL_RenderSetVSync(renderer, sync != 0);
     display.vsync = sync;
   }
+  // The output size is the window's only once the canvas is no longer the
+  // render target; the viewport is reset because a window that changed size
+  // (full screen) may not have updated it yet.
+  SDL_SetRenderTarget(renderer, nullptr);
+  SDL_RenderSetViewport(renderer, nullptr);
   Int outputWidth = 0, outputHeight = 0;
   SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
   const Letterbox box = Fit(outputWidth, outputHeight);
   const SDL_FRect target{box.x, box.y, CANVAS_WIDTH * box.scale, CANVAS_HEIGHT * box.scale};
-  SDL_SetRenderTarget(renderer, nullptr);
   SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
   SDL_RenderClear(renderer);
   SDL_RenderCopyF(renderer, display.canvas, nullptr, &target);
@@ -175,6 +180,7 @@ void EndGraphics() {
 void Flip(Int sync) {
   platform::detail::EndDrawLogFrame();
   platform::PollEvents();
+  platform::UpdateAudio();
   if (display.open) Present(sync);
 }
 

@@ -48,7 +48,7 @@ TEST_F(GameScreenTest, InitBuildsTheLevelThenWhatReadsIt) {
   const auto screen = TGameScreen::Create();
   EXPECT_EQ(screen->name.ToUtf8(), "Game");
   EXPECT_EQ(ScreenName(), "Before");  // Create changes no screen
-  SeedRnd(3);  // the level takes the first draws
+  SeedRnd(3);                         // the level takes the first draws
   const auto replayed = TLevel::Create();
   replayed->Init();
   EXPECT_EQ(ItemPositions(*level), ItemPositions(*replayed));
