@@ -28,15 +28,21 @@ Int TTextFormat::SetFormatMode(Int mode, Int param) {
 Ref<TLabel> TLabel::Create(const String& text, Float x, Float y, const Ref<TImageFont>& font,
                            Float scaleX, Float scaleY) {
   auto label = New<TLabel>();
-  label->textRaw = text;
-  label->textFormat = New<TTextFormat>();
-  label->UpdateText();
-  label->x = x;
-  label->y = y;
-  label->imageFont = font;
-  label->scaleX = scaleX;
-  label->scaleY = scaleY;
+  label->SetUp(text, x, y, font, scaleX, scaleY);
   return label;
+}
+
+Int TLabel::SetUp(const String& raw, Float x, Float y, const Ref<TImageFont>& font, Float scaleX,
+                  Float scaleY) {
+  textRaw = raw;
+  textFormat = New<TTextFormat>();
+  UpdateText();
+  this->x = x;
+  this->y = y;
+  imageFont = font;
+  this->scaleX = scaleX;
+  this->scaleY = scaleY;
+  return 0;
 }
 
 Int TLabel::Draw() {

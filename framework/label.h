@@ -84,6 +84,12 @@ class TLabel : public Object {
   Float x = 0.0f;
   Float y = 0.0f;
 
+ protected:
+  // The set-up shared by the creation functions: textRaw = raw, a new text
+  // format (FORMAT_MODE_STRING), UpdateText, then position, font and scale.
+  Int SetUp(const String& raw, Float x, Float y, const Ref<TImageFont>& font, Float scaleX,
+            Float scaleY);
+
  private:
   // The four text operations need a text format (a label made by Create):
   // without one it is a programming error, asserted in debug builds.

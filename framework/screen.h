@@ -13,3 +13,13 @@ class TScreen : public Object {
   virtual Int Init();
   virtual Int Logic();
 };
+
+// A new screen of class T with the name set, then its Init: the Create of
+// every screen that is named before it is initialised.
+template <class T>
+Ref<T> MakeScreen(const String& name) {
+  auto screen = New<T>();
+  screen->name = name;
+  screen->Init();
+  return screen;
+}

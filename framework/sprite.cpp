@@ -22,18 +22,8 @@ Ref<TSprite> TSprite::Create(const Ref<TGameImage>& image, Float x, Float y, con
 }
 
 Int TSprite::BoundsCheck() {
-  const auto right = static_cast<Float>(renderer->screenWidth - w2);
-  const auto bottom = static_cast<Float>(renderer->screenHeight - h2);
-  if (x < static_cast<Float>(w2)) {
-    x = static_cast<Float>(w2);
-  } else if (x > right) {
-    x = right;
-  }
-  if (y < static_cast<Float>(h2)) {
-    y = static_cast<Float>(h2);
-  } else if (y > bottom) {
-    y = bottom;
-  }
+  ClampLowFirst(x, w2, renderer->screenWidth - w2);
+  ClampLowFirst(y, h2, renderer->screenHeight - h2);
   return 0;
 }
 
@@ -147,6 +137,14 @@ Int TSprite::SetScaleParams(Float newScaleX, Float newScaleY) {
   scaleX = newScaleX;
   scaleY = newScaleY;
   return 0;
+}
+
+void TSprite::ClampLowFirst(Float& value, Int low, Int high) {
+  if (value < static_cast<Float>(low)) {
+    value = static_cast<Float>(low);
+  } else if (value > static_cast<Float>(high)) {
+    value = static_cast<Float>(high);
+  }
 }
 
 Int TSprite::SetSize(Int newWidth, Int newHeight) {

@@ -76,4 +76,9 @@ class TSprite : public Object {
   Int h2 = 0;
   Float x = 0.0f;  // image handle point; a text sprite's left edge (rewritten by each draw)
   Float y = 0.0f;
+
+ protected:
+  // value = low when below low, otherwise high when above high: the lower
+  // bound wins when the two cross.
+  static void ClampLowFirst(Float& value, Int low, Int high);
 };

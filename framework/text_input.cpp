@@ -17,14 +17,7 @@ bool IsDigit(Int c) { return c >= '0' && c <= '9'; }
 Ref<TTextInput> TTextInput::Create(const String& text, Float x, Float y,
                                    const Ref<TImageFont>& font, Float scaleX, Float scaleY) {
   auto input = New<TTextInput>();
-  input->textRaw = text;
-  input->textFormat = New<TTextFormat>();
-  input->UpdateText();
-  input->x = x;
-  input->y = y;
-  input->imageFont = font;
-  input->scaleX = scaleX;
-  input->scaleY = scaleY;
+  input->SetUp(text, x, y, font, scaleX, scaleY);
   input->CreateCursorLabel();
   input->currentChar = input->text.Length() + 1;
   input->flasher = TFlasher::Create(0, 20, 10);

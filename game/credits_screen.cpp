@@ -57,9 +57,4 @@ Int TCreditsScreen::Logic() {
   return 0;
 }
 
-Ref<TCreditsScreen> TCreditsScreen::Create() {
-  auto screen = New<TCreditsScreen>();
-  screen->name = "Credits";
-  screen->Init();
-  return screen;
-}
+Ref<TCreditsScreen> TCreditsScreen::Create() { return MakeScreen<TCreditsScreen>("Credits"); }

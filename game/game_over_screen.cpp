@@ -37,12 +37,7 @@ Int TGameOverScreen::Logic() {
   return 0;
 }
 
-Ref<TGameOverScreen> TGameOverScreen::Create() {
-  auto screen = New<TGameOverScreen>();
-  screen->name = "Game Over";
-  screen->Init();
-  return screen;
-}
+Ref<TGameOverScreen> TGameOverScreen::Create() { return MakeScreen<TGameOverScreen>("Game Over"); }
 
 Int TGameOverScreen::Close() {
   StopChannel(gameOverChannel);

@@ -47,12 +47,7 @@ Int TIntroScreen::Logic() {
   return 0;
 }
 
-Ref<TIntroScreen> TIntroScreen::Create() {
-  auto screen = New<TIntroScreen>();
-  screen->name = "Intro";
-  screen->Init();
-  return screen;
-}
+Ref<TIntroScreen> TIntroScreen::Create() { return MakeScreen<TIntroScreen>("Intro"); }
 
 Int TIntroScreen::NextScreen() {
   StopChannel(introChannel);

@@ -69,14 +69,20 @@ Int TLevel::ClearFog(Int x, Int y, Float radius) {
 }
 
 Int TLevel::ClearSingleFog(Int column, Int row) {
-  if (column < 0 || column >= fogWidth || row < 0 || row >= fogHeight) return 0;
-  fog[static_cast<size_t>(column * fogHeight + row)] = 1;
+  if (InGrid(column, row)) fog[Cell(column, row)] = 1;
   return 0;
 }
 
 Int TLevel::FogAt(Int column, Int row) const {
-  if (column < 0 || column >= fogWidth || row < 0 || row >= fogHeight) return 0;
-  return fog[static_cast<size_t>(column * fogHeight + row)];
+  return InGrid(column, row) ? fog[Cell(column, row)] : 0;
+}
+
+bool TLevel::InGrid(Int column, Int row) const {
+  return column >= 0 && column < fogWidth && row >= 0 && row < fogHeight;
+}
+
+size_t TLevel::Cell(Int column, Int row) const {
+  return static_cast<size_t>(column * fogHeight + row);
 }
 
 Int TLevel::Draw() {
@@ -86,7 +92,7 @@ Int TLevel::Draw() {
   constexpr Float HALF = FOG_SIZE / 2;
   for (Int column = 0; column < fogWidth; ++column) {
     for (Int row = 0; row < fogHeight; ++row) {
-      if (fog[static_cast<size_t>(column * fogHeight + row)] != 0) continue;
+      if (fog[Cell(column, row)] != 0) continue;
       DrawImage(fogImage, HALF + static_cast<Float>(FOG_SIZE * column),
                 HALF + static_cast<Float>(FOG_SIZE * row), 0);
     }

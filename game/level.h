@@ -65,6 +65,9 @@ class TLevel : public Object {
   // the fatal-error protocol, naming the image, after too many rejections.
   void Place(TSprite& sprite, std::initializer_list<const TList*> others);
   bool InStartSquare(Int cx, Int cy) const;
+  bool InGrid(Int column, Int row) const;
+  // Index of a cell of the grid in `fog`.
+  size_t Cell(Int column, Int row) const;
 };
 
 // The level being played; Null until the first play screen.

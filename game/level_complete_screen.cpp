@@ -51,10 +51,7 @@ Int TLevelCompleteScreen::Logic() {
 }
 
 Ref<TLevelCompleteScreen> TLevelCompleteScreen::Create() {
-  auto screen = New<TLevelCompleteScreen>();
-  screen->name = "Level Complete";
-  screen->Init();
-  return screen;
+  return MakeScreen<TLevelCompleteScreen>("Level Complete");
 }
 
 Int TLevelCompleteScreen::Close() {

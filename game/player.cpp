@@ -69,19 +69,8 @@ Int TPlayer::Draw() {
 }
 
 Int TPlayer::BoundsCheckPlayer() {
-  const Int right = renderer->screenWidth - w2;
-  const Int bottom = renderer->screenHeight - h2 - BAR_HEIGHT;
-  const Int top = h2 + BAR_HEIGHT;
-  if (x < static_cast<Float>(w2)) {
-    x = static_cast<Float>(w2);
-  } else if (x > static_cast<Float>(right)) {
-    x = static_cast<Float>(right);
-  }
-  if (y < static_cast<Float>(top)) {
-    y = static_cast<Float>(top);
-  } else if (y > static_cast<Float>(bottom)) {
-    y = static_cast<Float>(bottom);
-  }
+  ClampLowFirst(x, w2, renderer->screenWidth - w2);
+  ClampLowFirst(y, h2 + BAR_HEIGHT, renderer->screenHeight - h2 - BAR_HEIGHT);
   return 0;
 }
 

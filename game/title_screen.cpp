@@ -53,12 +53,7 @@ Int TTitleScreen::Logic() {
   return 0;
 }
 
-Ref<TTitleScreen> TTitleScreen::Create() {
-  auto screen = New<TTitleScreen>();
-  screen->name = "Title";
-  screen->Init();
-  return screen;
-}
+Ref<TTitleScreen> TTitleScreen::Create() { return MakeScreen<TTitleScreen>("Title"); }
 
 Int TTitleScreen::StartGame() {
   profile = TProfile::Create();

@@ -14,6 +14,7 @@
 #include "platform/detail.h"
 #include "platform/mixer.h"
 #include "platform/sound_decoders.h"
+#include "platform/system.h"
 #include "platform/testing.h"
 
 namespace {
@@ -67,7 +68,7 @@ class DeviceLock {
 // would only grow it.
 void Log(SoundEvent event, const std::string& path, Long channel, Double timeMs, bool ok = true,
          Float value = 0) {
-  if (platform::detail::Headless()) soundLog.push_back({event, path, channel, timeMs, ok, value});
+  if (platform::IsHeadless()) soundLog.push_back({event, path, channel, timeMs, ok, value});
 }
 
 void Log(SoundEvent event, const MixerChannel& channel, Float value = 0) {
@@ -106,7 +107,7 @@ void OpenDevice() {
   device.open = true;
   device.mixer = Mixer{};
   device.mixer.deviceRate = kDeviceRate;
-  device.output = platform::detail::Headless() ? 0 : OpenOutput(device.mixer);
+  device.output = platform::IsHeadless() ? 0 : OpenOutput(device.mixer);
   device.startMs = platform::detail::NowMs();
 }
 

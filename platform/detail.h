@@ -1,6 +1,9 @@
 // Internal seams between the platform's own areas (system, display, input,
-// audio, clock). Not for use outside platform/.
+// audio, clock, files). Not for use outside platform/.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include "platform/object.h"
 
@@ -10,11 +13,13 @@ struct SDL_Renderer;
 namespace platform::detail {
 
 // system.cpp
-bool Headless();
 // The clock in milliseconds since Init: real or virtual.
 Double NowMs();
 // Sleeps on the current clock (advances the virtual clock headless).
 void SleepMs(Double ms);
+// The whole file's bytes; empty when it is missing, not a regular file,
+// larger than INT_MAX bytes or unreadable.
+std::vector<Byte> ReadWholeFile(const std::string& path);
 
 // input.cpp
 // Forgets all key, mouse, character and quit state (a fresh start-up).

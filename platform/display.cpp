@@ -73,7 +73,7 @@ void PlaceWindow(Int width, Int height, bool fullscreen) {
 // ("offscreen", "dummy"); outside headless runs that is a display that could
 // not be opened, not one to run the game on unseen.
 void RequireVisibleDriver() {
-  if (platform::detail::Headless()) return;
+  if (platform::IsHeadless()) return;
   const char* current = SDL_GetCurrentVideoDriver();
   const std::string driver = current ? current : "";
   if (driver != "offscreen" && driver != "dummy" && !driver.empty()) return;
@@ -83,7 +83,7 @@ void RequireVisibleDriver() {
 }
 
 SDL_Renderer* MakeRenderer() {
-  if (platform::detail::Headless()) {
+  if (platform::IsHeadless()) {
     display.surface = SDL_CreateRGBSurfaceWithFormat(0, CANVAS_WIDTH, CANVAS_HEIGHT, 32,
                                                      SDL_PIXELFORMAT_ARGB8888);
     return display.surface ? SDL_CreateSoftwareRenderer(display.surface) : nullptr;
@@ -130,7 +130,7 @@ void CloseRenderer() {
 
 void Present(Int sync) {
   SDL_Renderer* renderer = display.renderer;
-  if (!platform::detail::Headless() && sync != display.vsync) {
+  if (!platform::IsHeadless() && sync != display.vsync) {
     SDL_RenderSetVSync(renderer, sync != 0);
     display.vsync = sync;
   }

@@ -16,6 +16,7 @@
 #include "platform/detail.h"
 #include "platform/display.h"
 #include "platform/render.h"
+#include "platform/system.h"
 #include "platform/testing.h"
 
 using platform::test::DrawKind;
@@ -265,8 +266,7 @@ void DrawText(const String& text, Float x, Float y) {
   const Ref<TImageFont> font = CurrentFont();
   SDL_FPoint pen = ScreenPoint(x, y, 0, 0);
   for (const char16_t unit : text.Units()) {
-    const Int index = font->CharToGlyph(unit);
-    const Ref<TImageGlyph> glyph = index < 0 ? nullptr : font->LoadGlyph(index);
+    const Ref<TImageGlyph> glyph = font->LoadGlyph(font->CharToGlyph(unit));
     if (!glyph) continue;
     const Ref<TImageFrame> frame = glyph->_image ? glyph->_image->Frame(0) : nullptr;
     if (frame) {
@@ -283,8 +283,7 @@ Int TextWidth(const String& text) {
   const Ref<TImageFont> font = CurrentFont();
   Int width = 0;
   for (const char16_t unit : text.Units()) {
-    const Int index = font->CharToGlyph(unit);
-    const Ref<TImageGlyph> glyph = index < 0 ? nullptr : font->LoadGlyph(index);
+    const Ref<TImageGlyph> glyph = font->LoadGlyph(font->CharToGlyph(unit));
     if (glyph) width += ToInt(glyph->_advance);
   }
   return width;
@@ -331,7 +330,7 @@ void DrawLine(Float x, Float y, Float x2, Float y2, Int lastPixel) {
 namespace platform::detail {
 
 test::DrawRecord* AddDrawRecord(test::DrawKind kind) {
-  if (!Headless()) return nullptr;
+  if (!IsHeadless()) return nullptr;
   DrawRecord& record = currentLog.emplace_back();
   record.kind = kind;
   record.state = state;

@@ -20,7 +20,8 @@ class TImageFont : public Object {
   ~TImageFont() override;
   // The glyph index of a code unit; negative when the font has none.
   Int CharToGlyph(Int code);
-  // The glyph (made on first use); Null for an index out of range.
+  // The glyph (made on first use); Null for an index out of range, so also
+  // for CharToGlyph's negative "none".
   Ref<TImageGlyph> LoadGlyph(Int index);
   // The font's line height in pixels (ascender - descender).
   Int Height() const { return height; }

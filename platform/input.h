@@ -13,8 +13,8 @@ constexpr Int KEY_LEFT = 37;
 constexpr Int KEY_UP = 38;
 constexpr Int KEY_RIGHT = 39;
 constexpr Int KEY_DOWN = 40;
-constexpr Int KEY_0 = 48;  // digits 48-57
-constexpr Int KEY_A = 65;  // letters 65-90, upper-case codes
+constexpr Int KEY_0 = 48;    // digits 48-57
+constexpr Int KEY_A = 65;    // letters 65-90, upper-case codes
 constexpr Int KEY_F1 = 112;  // F1-F12: 112-123
 constexpr Int KEY_LSHIFT = 160;
 constexpr Int KEY_RSHIFT = 161;
@@ -44,7 +44,7 @@ Int MouseY();
 void FlushMouse();
 
 namespace platform {
-// Takes in pending events; called by every query, Flip and WaitTimer.
+// Takes in pending events; called by every query and by Flip.
 void PollEvents();
 // Forgets pending key and mouse hits only (display re-open).
 void DiscardHits();

@@ -27,7 +27,11 @@ Long Step(const Voice& voice, Long end) {
   return std::llround(std::min(units, static_cast<Double>(end)));
 }
 
-Float Gain(const Voice& voice) { return std::min(std::max(voice.volume, 0.0f), 1.0f); }
+// The volume taken as 0 to 1; NaN (which std::max and std::min pass through) is 0.
+Float Gain(const Voice& voice) {
+  if (!(voice.volume > 0.0f)) return 0.0f;
+  return std::min(voice.volume, 1.0f);
+}
 
 void MixVoice(Voice& voice, std::span<float> out, Int deviceRate, Long firstFrame) {
   const SoundData& data = *voice.data;

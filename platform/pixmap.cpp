@@ -9,6 +9,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/detail.h"
 #include "platform/image_codecs.h"
 
 // Pixels are stored as native words and read by the codecs as B, G, R, A bytes.
@@ -130,34 +131,13 @@ std::FILE* OpenForImage(const std::string& path, const std::vector<std::uint32_t
 
 }  // namespace platform::detail
 
-namespace {
-
-// The whole file, or nothing when it cannot be read (missing, a folder...).
-std::vector<Byte> ReadWholeFile(const String& path) {
-  std::FILE* file = std::fopen(path.ToUtf8().c_str(), "rb");
-  if (file == nullptr) {
-    return {};
-  }
-  std::vector<Byte> bytes;
-  std::array<Byte, 65536> chunk;
-  std::size_t count = 0;
-  while ((count = std::fread(chunk.data(), 1, chunk.size(), file)) > 0) {
-    bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(count));
-  }
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  return failed ? std::vector<Byte>() : bytes;
-}
-
-}  // namespace
-
 Ref<TPixmap> LoadPixmap(const String& path) {
   using Decoder = Ref<TPixmap> (*)(platform::detail::Bytes);
   // Tried in this order. TGA has no signature: its decoder validates the header.
   static constexpr std::array<Decoder, 4> kDecoders = {
       platform::detail::DecodeTga, platform::detail::DecodePng, platform::detail::DecodeJpeg,
       platform::detail::DecodeBmp};
-  const std::vector<Byte> file = ReadWholeFile(path);
+  const std::vector<Byte> file = platform::detail::ReadWholeFile(path.ToUtf8());
   if (file.empty()) {
     return nullptr;
   }

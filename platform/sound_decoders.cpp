@@ -13,30 +13,16 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <span>
 #include <vector>
 
+#include "platform/detail.h"
 #include "platform/mixer.h"
 
 namespace platform::detail {
 namespace {
 
 using Bytes = std::span<const Byte>;
-
-// The file's bytes; empty when it is missing, not a regular file, larger
-// than the decoders take or unreadable.
-std::vector<Byte> ReadFile(const std::string& path) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > INT_MAX) return {};
-  std::vector<Byte> bytes(size);
-  std::ifstream in(path, std::ios::binary);
-  const auto length = static_cast<std::streamsize>(size);
-  if (!in.read(reinterpret_cast<char*>(bytes.data()), length)) return {};
-  return bytes;
-}
 
 // Samples of any SDL format and up to eight channels as floats, mono or
 // stereo; non-finite values (a corrupt float file) become silence.
@@ -166,7 +152,7 @@ std::shared_ptr<SoundData> DecodeOgg(Bytes bytes) {
 }  // namespace
 
 std::shared_ptr<const SoundData> DecodeSoundFile(const std::string& path) {
-  const std::vector<Byte> bytes = ReadFile(path);
+  const std::vector<Byte> bytes = ReadWholeFile(path);
   if (bytes.empty()) return nullptr;
   if (auto data = DecodeWav(bytes)) return data;
   return DecodeOgg(bytes);

@@ -11,10 +11,10 @@
 class String {
  public:
   String() = default;
-  String(const char* utf8);            // NOLINT: literals convert implicitly
-  String(const std::string& utf8);     // NOLINT
-  String(std::u16string units);        // NOLINT
-  String(const char16_t* units);       // NOLINT
+  String(const char* utf8);         // NOLINT: literals convert implicitly
+  String(const std::string& utf8);  // NOLINT
+  String(std::u16string units);     // NOLINT
+  String(const char16_t* units);    // NOLINT
 
   // Number to text: Int as plain decimal, Float as "%#.9g" of the value
   // widened to Double, Double as "%#.17lg".

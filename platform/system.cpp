@@ -1,15 +1,19 @@
-// Start-up and shutdown, the clock (real, or virtual when headless), the
-// application title, message boxes, console output and process exit, with
-// the test hooks that capture output, trap exits and drive the virtual clock.
+// Start-up and shutdown, the clock (real, or virtual when headless), whole-file
+// reads for the decoders, the application title, message boxes, console output
+// and process exit, with the test hooks that capture output, trap exits and
+// drive the virtual clock.
 #include "platform/system.h"
 
 #include <SDL.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <thread>
@@ -111,8 +115,6 @@ bool IsInitialised() { return State().initialised; }
 
 namespace detail {
 
-bool Headless() { return State().headless; }
-
 Double NowMs() {
   const SystemState& state = State();
   if (state.headless) return state.virtualMs;
@@ -127,6 +129,17 @@ void SleepMs(Double ms) {
     return;
   }
   std::this_thread::sleep_for(std::chrono::duration<Double, std::milli>(ms));
+}
+
+std::vector<Byte> ReadWholeFile(const std::string& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > INT_MAX) return {};
+  std::vector<Byte> bytes(size);
+  std::ifstream in(path, std::ios::binary);
+  const auto length = static_cast<std::streamsize>(size);
+  if (!in.read(reinterpret_cast<char*>(bytes.data()), length)) return {};
+  return bytes;
 }
 
 }  // namespace detail
@@ -158,7 +171,7 @@ void Notify(const String& text, Int serious) {
   const std::string title = AppTitle.ToUtf8();
   const std::string message = text.ToUtf8();
   State().notifyLog.push_back({title, message});
-  if (platform::detail::Headless()) return;
+  if (platform::IsHeadless()) return;
   const Uint32 kind = serious ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
   SDL_Window* parent = platform::IsInitialised() ? platform::detail::Window() : nullptr;
   SDL_ShowSimpleMessageBox(kind, title.c_str(), message.c_str(), parent);

@@ -19,8 +19,8 @@ struct DrawRecord {
   std::string image;  // source path of the image ("" when none)
   const void* imageId = nullptr;
   Int frame = 0;
-  std::string text;  // UTF-8, for Text
-  Float x = 0, y = 0, x2 = 0, y2 = 0;  // position; size (Rect) or end (Line)
+  std::string text;                                      // UTF-8, for Text
+  Float x = 0, y = 0, x2 = 0, y2 = 0;                    // position; size (Rect) or end (Line)
   Float sx = 0, sy = 0, sw = 0, sh = 0, hx = 0, hy = 0;  // SubImage source
   Int lastPixel = 1;
   TDrawState state;  // snapshot (font: Null means default)
@@ -77,8 +77,8 @@ struct SoundRecord {
   std::string path;
   Long channel = 0;
   Double timeMs = 0;
-  bool ok = true;     // Load: whether it loaded
-  Float value = 0;    // Volume, Rate
+  bool ok = true;   // Load: whether it loaded
+  Float value = 0;  // Volume, Rate
 };
 const std::vector<SoundRecord>& SoundLog();
 void ClearSoundLog();

@@ -1,5 +1,6 @@
 // The millisecond clock, sleeping and frame timers. Headless runs swap the
-// real clock for a virtual one that only sleeping advances.
+// real clock for a virtual one that only sleeping (and the test clock hook)
+// advances.
 #pragma once
 
 #include "platform/object.h"

@@ -14,9 +14,7 @@ Int DrawSpaced(const String& text, Float x, Float y, Int spacing, bool roundX) {
   Float py = y + g.origin_y + g.handle_x * g.tform_jx + g.handle_y * g.tform_jy;
   const Int length = text.Length();
   for (Int i = 0; i < length; ++i) {
-    const Int index = font->CharToGlyph(text[i]);
-    if (index < 0) continue;
-    const Ref<TImageGlyph> glyph = font->LoadGlyph(index);
+    const Ref<TImageGlyph> glyph = font->LoadGlyph(font->CharToGlyph(text[i]));
     if (!glyph) continue;
     const Ref<TImage>& image = glyph->_image;
     if (image && image->Frame(0)) {

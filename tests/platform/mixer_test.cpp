@@ -72,6 +72,14 @@ TEST(Mixer, VolumeScalesThePeak) {
   }
 }
 
+// Checked sample by sample: a NaN sample would not show in a peak.
+TEST(Mixer, NaNVolumeMixesSilence) {
+  Mixer mixer;
+  mixer.voices.push_back(
+      MakeVoice(1, Data(Sine(64, 16, 0.8f)), std::numeric_limits<Float>::quiet_NaN()));
+  for (const float sample : MixFrames(mixer, 64)) ASSERT_EQ(sample, 0.0f);
+}
+
 TEST(Mixer, RateChangesLengthAndPitch) {
   const struct {
     Float rate;

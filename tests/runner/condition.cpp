@@ -2,7 +2,6 @@
 #include "condition.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace qs {
@@ -11,13 +10,6 @@ namespace {
 
 constexpr double TOLERANCE = 1e-4;
 constexpr std::array<const char*, 7> OPERATORS = {"==", "!=", "<", "<=", ">", ">=", "~"};
-
-bool ParseNumber(const std::string& text, double& value) {
-  if (text.empty()) return false;
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, value);
-  return result.ec == std::errc() && result.ptr == end;
-}
 
 // -1, 0 or 1: numbers within the tolerance are equal.
 int CompareNumbers(double actual, double expected) {
@@ -67,8 +59,8 @@ bool Holds(const Condition& condition, const std::string& actual) {
   double actualNumber = 0;
   double expectedNumber = 0;
   const bool numeric = FindProbe(condition.probe)->kind == ProbeKind::Number &&
-                       ParseNumber(actual, actualNumber) &&
-                       ParseNumber(condition.value, expectedNumber);
+                       ParseReal(actual, actualNumber) &&
+                       ParseReal(condition.value, expectedNumber);
   const int order = numeric ? CompareNumbers(actualNumber, expectedNumber)
                             : CompareTexts(actual, condition.value);
   return OrderHolds(condition.op, order);

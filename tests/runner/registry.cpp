@@ -19,6 +19,14 @@ std::map<std::string, Command>& CommandTable() {
   return table;
 }
 
+// The number that the whole text spells, or false.
+template <class T>
+bool ParseAllOf(const std::string& text, T& value) {
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, value);
+  return result.ec == std::errc() && result.ptr == end;
+}
+
 const std::map<std::string, int>& NamedKeys() {
   static const std::map<std::string, int> keys = {
       {"SPACE", 32}, {"ENTER", 13},  {"ESC", 27},    {"LEFT", 37},     {"RIGHT", 39}, {"UP", 38},
@@ -68,11 +76,9 @@ std::string Join(const std::vector<std::string>& values, const std::string& sepa
 
 std::string FileName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
-bool ParseInt(const std::string& text, int& value) {
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, value);
-  return result.ec == std::errc() && result.ptr == end;
-}
+bool ParseInt(const std::string& text, int& value) { return ParseAllOf(text, value); }
+
+bool ParseReal(const std::string& text, double& value) { return ParseAllOf(text, value); }
 
 int KeyCode(const std::string& name) {
   if (name.size() == 1 &&

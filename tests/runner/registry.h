@@ -66,8 +66,9 @@ std::string Number(double value);
 std::string Join(const std::vector<std::string>& values, const std::string& separator);
 // The last component of a path ("Data/Sound/yum.wav" gives "yum.wav").
 std::string FileName(const std::string& path);
-// Whole number from text, or false.
+// The whole text as a whole (real) number, or false.
 bool ParseInt(const std::string& text, int& value);
+bool ParseReal(const std::string& text, double& value);
 // Virtual-key code of a script KEY name (SPACE, LCTRL, A, 7, ...), or -1.
 int KeyCode(const std::string& name);
 
