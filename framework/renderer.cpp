@@ -5,6 +5,7 @@
 #include "platform/display.h"
 #include "platform/draw.h"
 #include "platform/maths.h"
+#include "platform/object.h"
 
 Ref<TRenderer> renderer;
 
@@ -65,9 +66,9 @@ Int TRenderer::OutputTextCentered(const String& text, Float y, const Ref<TImageF
   return OutputText(text, x, y, font, sx, sy, color, shadow);
 }
 
-Int TRenderer::GetRandX(Int size) { return Rand(0, screenWidth - size); }
+Int TRenderer::GetRandX(Int size) { return Rand(0, WrapSub(screenWidth, size)); }
 
-Int TRenderer::GetRandY(Int size) { return Rand(0, screenHeight - size); }
+Int TRenderer::GetRandY(Int size) { return Rand(0, WrapSub(screenHeight, size)); }
 
 Float TRenderer::GetX(Float x) const { return scrollX + x * scaleX; }
 

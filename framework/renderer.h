@@ -38,7 +38,8 @@ class TRenderer : public Object {
   // OutputText at x = (screenWidth - width) / 2, not rounded.
   Int OutputTextCentered(const String& text, Float y, const Ref<TImageFont>& font, Float sx,
                          Float sy, const Ref<TColor>& color, const Ref<TShadow>& shadow);
-  // A random x (y) from 0 to screenWidth (screenHeight) - size inclusive.
+  // A random x (y) from 0 to screenWidth (screenHeight) - size inclusive; the
+  // difference wraps around in 32 bits.
   Int GetRandX(Int size);
   Int GetRandY(Int size);
   // World to screen: scroll + coordinate x scale.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "platform/display.h"
@@ -138,6 +139,18 @@ TEST_F(RendererTest, RandomPositionsFitTheScreen) {
     }
   }
   for (int draw = 0; draw < 100; ++draw) EXPECT_EQ(camera->GetRandY(768), 0);
+}
+
+// The difference is plain 32-bit Int arithmetic: at the far end of the range
+// it wraps around instead of overflowing.
+TEST_F(RendererTest, RandomPositionOfAnExtremeSizeWraps) {
+  SeedRnd(7);
+  const Int lowest = std::numeric_limits<Int>::min();
+  for (int draw = 0; draw < 100; ++draw) {
+    EXPECT_LE(camera->GetRandX(lowest), 0);
+    EXPECT_GE(camera->GetRandX(lowest), lowest + 1024);
+    EXPECT_GE(camera->GetRandY(lowest), lowest + 768);
+  }
 }
 
 TEST_F(RendererTest, ControlFSwitchesDisplayAndDiscardsHits) {
