@@ -81,11 +81,10 @@ void UpdateTransform() {
 
 Byte Channel(Int value) { return Byte(std::clamp(value, 0, 255)); }
 
-Byte AlphaByte(Float alpha) {
-  if (!(alpha > 0)) return 0;
-  if (alpha >= 1) return 255;
-  return Byte(std::lround(alpha * 255.0f));
-}
+// The alpha drawing uses: 0..1, and 0 for NaN.
+Float ClampedAlpha(Float alpha) { return alpha > 0 ? std::min(alpha, 1.0f) : 0.0f; }
+
+Byte AlphaByte(Float alpha) { return Byte(std::lround(ClampedAlpha(alpha) * 255.0f)); }
 
 SDL_BlendMode BlendMode() {
   return state.blend == SOLIDBLEND ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND;
@@ -141,12 +140,45 @@ void LinePixels(Long ax, Long ay, Long bx, Long by, bool last, std::vector<SDL_P
   }
 }
 
-// End points beyond this are clamped, which keeps the line arithmetic exact.
+// Lines are cut where they leave the square of this half-side, which keeps
+// the line arithmetic exact.
 constexpr Double kLineReach = 1 << 24;
 
-Long LineCoordinate(Float value) {
-  return ToInt(std::clamp(std::floor(Double(value)), -kLineReach, kLineReach));
+// Cuts the line from a to b to the part inside the reach square (Liang-
+// Barsky), so an end point far away keeps the line's slope; an end inside
+// stays as it is. False when nothing is inside or an end is not finite.
+bool ClipToReach(Double& ax, Double& ay, Double& bx, Double& by) {
+  if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by)) {
+    return false;
+  }
+  const Double dx = bx - ax, dy = by - ay;
+  const std::array<std::pair<Double, Double>, 4> edges = {{{-dx, ax + kLineReach},
+                                                           {dx, kLineReach - ax},
+                                                           {-dy, ay + kLineReach},
+                                                           {dy, kLineReach - ay}}};
+  Double enter = 0, leave = 1;
+  for (const auto& [p, q] : edges) {
+    if (p == 0) {
+      if (q < 0) return false;
+      continue;
+    }
+    if (p < 0) enter = std::max(enter, q / p);
+    if (p > 0) leave = std::min(leave, q / p);
+  }
+  if (enter > leave) return false;
+  const Double startX = ax, startY = ay;
+  if (enter > 0) {
+    ax = startX + enter * dx;
+    ay = startY + enter * dy;
+  }
+  if (leave < 1) {
+    bx = startX + leave * dx;
+    by = startY + leave * dy;
+  }
+  return true;
 }
+
+Long LineCoordinate(Double value) { return ToInt(std::floor(value)); }
 
 void FormatNumbers(std::string& out, std::initializer_list<std::pair<const char*, Double>> fields) {
   char buffer[64];
@@ -317,8 +349,10 @@ void DrawLine(Float x, Float y, Float x2, Float y2, Int lastPixel) {
   if (!renderer) return;
   const SDL_FPoint a = ScreenPoint(x, y, 0, 0);
   const SDL_FPoint b = ScreenPoint(x, y, x2 - x, y2 - y);
+  Double ax = a.x, ay = a.y, bx = b.x, by = b.y;
+  if (!ClipToReach(ax, ay, bx, by)) return;
   static std::vector<SDL_Point> pixels;
-  LinePixels(LineCoordinate(a.x), LineCoordinate(a.y), LineCoordinate(b.x), LineCoordinate(b.y),
+  LinePixels(LineCoordinate(ax), LineCoordinate(ay), LineCoordinate(bx), LineCoordinate(by),
              lastPixel != 0, pixels);
   if (pixels.empty()) return;
   SDL_SetRenderDrawBlendMode(renderer, BlendMode());
@@ -334,6 +368,7 @@ test::DrawRecord* AddDrawRecord(test::DrawKind kind) {
   DrawRecord& record = currentLog.emplace_back();
   record.kind = kind;
   record.state = state;
+  record.alphaClamped = ClampedAlpha(state.alpha);
   record.font = state.font ? state.font->source.ToUtf8() : "default";
   return &record;
 }

@@ -48,4 +48,9 @@ Int Rand(Int a, Int b) {
 
 Int Rand(Int n) { return Rand(1, n); }
 
-Double Rnd(Double a, Double b) { return a + (b - a) * NextUnit(); }
+Double Rnd(Double a, Double b) {
+  const Double value = a + (b - a) * NextUnit();
+  // Rounding can carry a draw near 1 onto b (or past it), which the range excludes.
+  const bool reachesB = a < b ? value >= b : a > b && value <= b;
+  return reachesB ? std::nextafter(b, a) : value;
+}

@@ -23,8 +23,9 @@ struct DrawRecord {
   Float x = 0, y = 0, x2 = 0, y2 = 0;                    // position; size (Rect) or end (Line)
   Float sx = 0, sy = 0, sw = 0, sh = 0, hx = 0, hy = 0;  // SubImage source
   Int lastPixel = 1;
-  TDrawState state;  // snapshot (font: Null means default)
-  std::string font;  // "default" or the font's source path
+  TDrawState state;        // snapshot (font: Null means default)
+  Float alphaClamped = 1;  // the alpha drawn with: state.alpha clamped to 0..1
+  std::string font;        // "default" or the font's source path
 };
 
 // Records of the frame being drawn, and of the last presented frame.

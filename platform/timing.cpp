@@ -2,6 +2,7 @@
 // headless, so tests advance time without sleeping).
 #include "platform/timing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -9,10 +10,11 @@
 
 namespace {
 
-// Whole ticks of the timer since it was made.
+// Whole ticks of the timer since it was made, capped at 2^53 so that a
+// timer of absurd rate converts without overflow.
 Long TicksElapsed(const TTimer& timer) {
-  return static_cast<Long>(
-      std::floor((platform::detail::NowMs() - timer.startMs) / timer.periodMs));
+  const Double ticks = std::floor((platform::detail::NowMs() - timer.startMs) / timer.periodMs);
+  return static_cast<Long>(std::min(ticks, 0x1p53));
 }
 
 }  // namespace
@@ -27,7 +29,7 @@ void Delay(Int ms) {
 }
 
 Ref<TTimer> CreateTimer(Float hertz) {
-  if (!(hertz > 0)) return nullptr;
+  if (!(hertz > 0) || std::isinf(hertz)) return nullptr;
   auto timer = New<TTimer>();
   timer->startMs = platform::detail::NowMs();
   timer->periodMs = 1000.0 / hertz;

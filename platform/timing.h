@@ -17,7 +17,8 @@ class TTimer : public Object {
   Long ticksSeen = 0;
 };
 
-// A timer that ticks hertz times a second from now on; Null unless hertz > 0.
+// A timer that ticks hertz times a second from now on; Null unless hertz is
+// finite and > 0.
 Ref<TTimer> CreateTimer(Float hertz);
 // Returns once at least one tick has passed since the previous wait (for the
 // first, since creation); returns the ticks that passed, without making up

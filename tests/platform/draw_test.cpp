@@ -141,6 +141,34 @@ TEST_F(CanvasTest, WildTransformsDrawNothing) {
   }
 }
 
+// A line whose end points are not finite (also through the transform) draws
+// nothing; one reaching far off the canvas keeps its slope on the canvas.
+TEST_F(CanvasTest, WildLinesDrawNothingAndFarLinesKeepTheirSlope) {
+  const Float nan = std::nanf(""), inf = INFINITY;
+  const std::array<std::array<Float, 6>, 5> cases = {{{nan, 10, 20, 10, 1, 0},
+                                                      {10, 10, 20, inf, 1, 0},
+                                                      {10, 10, 20, 10, 1, nan},
+                                                      {10, 10, 20, 10, inf, 0},
+                                                      {10, 10, 20, 10, nan, 0}}};
+  for (const auto& [x, y, x2, y2, scale, degrees] : cases) {
+    SCOPED_TRACE(testing::Message() << x << "," << y << " to " << x2 << "," << y2 << " scale "
+                                    << scale << " rot " << degrees);
+    Cls();
+    SetScale(scale, scale);
+    SetRotation(degrees);
+    DrawLine(x, y, x2, y2);
+    canvas_test::RestState();
+    Present();
+    EXPECT_TRUE(Lit(0, 0, CANVAS_WIDTH - 1, CANVAS_HEIGHT - 1).empty());
+  }
+  Cls();
+  DrawLine(0, 0, 1e9f, 5e8f);
+  Present();
+  const auto lit = Lit(0, 0, CANVAS_WIDTH - 1, CANVAS_HEIGHT - 1);
+  EXPECT_EQ(lit.size(), std::size_t(CANVAS_WIDTH));
+  for (const auto& [px, py] : lit) EXPECT_NEAR(py, px / 2.0, 1) << px;
+}
+
 TEST_F(CanvasTest, DrawLogRecordsArgumentsAndStateSnapshots) {
   platform::test::ResetSetterCalls();
   SetClsColor(10, 20, 30);
@@ -174,6 +202,14 @@ TEST_F(CanvasTest, DrawLogRecordsArgumentsAndStateSnapshots) {
   EXPECT_TRUE(platform::test::CurrentDrawLog().empty());
   ASSERT_EQ(platform::test::LastFrameDrawLog().size(), expected.size());
   EXPECT_EQ(platform::test::LastFrameDrawLog()[1].state.color_r, 300);
+  EXPECT_EQ(platform::test::LastFrameDrawLog()[1].alphaClamped, 1.0f);
+  SetAlpha(-0.5f);
+  DrawRect(1, 2, 3, 4);
+  SetAlpha(0.25f);
+  DrawRect(1, 2, 3, 4);
+  canvas_test::RestState();
+  EXPECT_EQ(platform::test::CurrentDrawLog()[0].alphaClamped, 0.0f);
+  EXPECT_EQ(platform::test::CurrentDrawLog()[1].alphaClamped, 0.25f);
 }
 
 TEST_F(CanvasTest, DrawingWithoutADisplayOnlyLogs) {

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
+#include <cmath>
 
 #include "headless_start.h"
 #include "platform/testing.h"
@@ -60,7 +62,16 @@ TEST_F(TimingTest, TimersNeedAPositiveRate) {
   EXPECT_EQ(CreateTimer(0.0f), nullptr);
   EXPECT_EQ(CreateTimer(-60.0f), nullptr);
   EXPECT_EQ(WaitTimer(nullptr), 0);
+  EXPECT_EQ(CreateTimer(HUGE_VALF), nullptr);
   EXPECT_EQ(VirtualNow(), 0.0);
+}
+
+TEST_F(TimingTest, AbsurdRatesSaturateInsteadOfOverflowing) {
+  const Ref<TTimer> timer = CreateTimer(FLT_MAX);  // ~3e35 ticks per millisecond
+  AdvanceClock(1);
+  EXPECT_EQ(WaitTimer(timer), INT_MAX);
+  EXPECT_EQ(WaitTimer(timer), 1);
+  EXPECT_EQ(VirtualNow(), 1.0);
 }
 
 }  // namespace
