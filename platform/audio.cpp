@@ -6,8 +6,6 @@
 #include "platform/audio.h"
 
 #include <SDL.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -82,33 +80,10 @@ void Callback(void*, Uint8* stream, int length) {
                                       static_cast<size_t>(length) / sizeof(float)});
 }
 
-// Sends standard error to /dev/null while it lives. Sound back ends (alsa-lib
-// on a machine without a sound card) write their own diagnostics there while
-// SDL probes them; the game's only output on standard error is a fatal error.
-class QuietStderr {
- public:
-  QuietStderr() : saved_(dup(STDERR_FILENO)) {
-    const int null = open("/dev/null", O_WRONLY);
-    if (null < 0) return;
-    dup2(null, STDERR_FILENO);
-    close(null);
-  }
-  ~QuietStderr() {
-    if (saved_ < 0) return;
-    dup2(saved_, STDERR_FILENO);
-    close(saved_);
-  }
-  QuietStderr(const QuietStderr&) = delete;
-  QuietStderr& operator=(const QuietStderr&) = delete;
-
- private:
-  int saved_;
-};
-
 // The system's audio output, or 0 when it cannot be opened. Sets the
 // mixer's rate to the one the output runs at.
 SDL_AudioDeviceID OpenOutput(Mixer& mixer) {
-  const QuietStderr quiet;
+  const platform::detail::QuietStderr quiet;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
   SDL_AudioSpec want{};
   want.freq = kDeviceRate;

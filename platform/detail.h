@@ -20,6 +20,19 @@ void SleepMs(Double ms);
 // The whole file's bytes; empty when it is missing, not a regular file,
 // larger than INT_MAX bytes or unreadable.
 std::vector<Byte> ReadWholeFile(const std::string& path);
+// Sends standard error to /dev/null while it lives. Video and sound back ends
+// (libwayland, alsa-lib) write their own diagnostics there while SDL probes
+// them; the program's only text on standard error is a fatal error's.
+class QuietStderr {
+ public:
+  QuietStderr();
+  ~QuietStderr();
+  QuietStderr(const QuietStderr&) = delete;
+  QuietStderr& operator=(const QuietStderr&) = delete;
+
+ private:
+  int saved_;
+};
 
 // input.cpp
 // Forgets all key, mouse, character and quit state (a fresh start-up).

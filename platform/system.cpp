@@ -5,6 +5,7 @@
 #include "platform/system.h"
 
 #include <SDL.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -64,6 +65,11 @@ void ChangeToExecutableFolder() {
   SDL_free(base);
 }
 
+bool StartSdl() {
+  const platform::detail::QuietStderr quiet;
+  return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+}
+
 // Ends the process with the status, or throws it when exits are trapped.
 [[noreturn]] void Terminate(Int status, const std::string& text) {
   if (State().trapExits) throw platform::test::ProcessExit{status, text};
@@ -84,9 +90,7 @@ void Init(const Options& options) {
     SDL_ResetHint(SDL_HINT_VIDEODRIVER);
   }
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-    RuntimeError(String("Could not start SDL: ") + SDL_GetError());
-  }
+  if (!StartSdl()) RuntimeError(String("Could not start SDL: ") + SDL_GetError());
   state.initialised = true;
   state.headless = options.headless;
   state.clockStart = SDL_GetPerformanceCounter();
@@ -114,6 +118,19 @@ bool IsHeadless() { return State().headless; }
 bool IsInitialised() { return State().initialised; }
 
 namespace detail {
+
+QuietStderr::QuietStderr() : saved_(dup(STDERR_FILENO)) {
+  const int null = open("/dev/null", O_WRONLY);
+  if (null < 0) return;
+  dup2(null, STDERR_FILENO);
+  close(null);
+}
+
+QuietStderr::~QuietStderr() {
+  if (saved_ < 0) return;
+  dup2(saved_, STDERR_FILENO);
+  close(saved_);
+}
 
 Double NowMs() {
   const SystemState& state = State();

@@ -2,11 +2,17 @@
 // process ends: for real (death tests) and trapped as ProcessExit.
 #include "platform/system.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "headless_start.h"
+#include "platform/detail.h"
 #include "platform/testing.h"
 
 namespace {
@@ -85,3 +91,26 @@ TEST_F(SystemTest, EndEndsTheProcessWith0) {
 }
 
 }  // namespace
+
+// Back ends' diagnostics written while standard error is quiet are dropped;
+// what is written after reaches it again.
+TEST(QuietStderrTest, DropsOnlyWhatIsWrittenWhileItLives) {
+  char path[] = "/tmp/quiet-stderr-XXXXXX";
+  const int file = mkstemp(path);
+  ASSERT_GE(file, 0);
+  std::fflush(stderr);
+  const int saved = dup(STDERR_FILENO);
+  dup2(file, STDERR_FILENO);
+  {
+    const platform::detail::QuietStderr quiet;
+    ASSERT_EQ(write(STDERR_FILENO, "noise", 5), 5);
+  }
+  ASSERT_EQ(write(STDERR_FILENO, "kept", 4), 4);
+  dup2(saved, STDERR_FILENO);
+  close(saved);
+  close(file);
+  std::stringstream text;
+  text << std::ifstream(path).rdbuf();
+  std::remove(path);
+  EXPECT_EQ(text.str(), "kept");
+}
