@@ -17,7 +17,7 @@ build-release:
 	cmake --build build/release -j $(JOBS)
 
 build-test:
-	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_SANITIZE=ON
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_SANITIZE=ON -DQUORVANE_WERROR=ON
 	cmake --build build/test -j $(JOBS)
 
 clean:
