@@ -13,7 +13,8 @@ struct SDL_Renderer;
 namespace platform::detail {
 
 // system.cpp
-// The clock in milliseconds since Init: real or virtual.
+// The clock in milliseconds: real (the system's monotonic clock, counted
+// from boot) or, headless, virtual (counted from Init).
 Double NowMs();
 // Sleeps on the current clock (advances the virtual clock headless).
 void SleepMs(Double ms);

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -35,7 +36,7 @@ struct SystemState {
   bool headless = false;
   bool exitHookRegistered = false;
   bool trapExits = false;
-  std::uint64_t clockStart = SDL_GetPerformanceCounter();
+  bool virtualClock = false;
   Double virtualMs = 0;
   std::vector<platform::test::NotifyRecord> notifyLog;
   Sink stdoutSink;
@@ -93,7 +94,7 @@ void Init(const Options& options) {
   if (!StartSdl()) RuntimeError(String("Could not start SDL: ") + SDL_GetError());
   state.initialised = true;
   state.headless = options.headless;
-  state.clockStart = SDL_GetPerformanceCounter();
+  state.virtualClock = options.headless;
   state.virtualMs = 0;
   detail::ResetInput();
   if (!state.exitHookRegistered) {
@@ -134,14 +135,15 @@ QuietStderr::~QuietStderr() {
 
 Double NowMs() {
   const SystemState& state = State();
-  if (state.headless) return state.virtualMs;
-  const std::uint64_t ticks = SDL_GetPerformanceCounter() - state.clockStart;
-  return static_cast<Double>(ticks) * 1000.0 / static_cast<Double>(SDL_GetPerformanceFrequency());
+  if (state.virtualClock) return state.virtualMs;
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<Double>(now.tv_sec) * 1000.0 + static_cast<Double>(now.tv_nsec) / 1e6;
 }
 
 void SleepMs(Double ms) {
   if (!(ms > 0)) return;
-  if (State().headless) {
+  if (State().virtualClock) {
     State().virtualMs += ms;
     return;
   }
@@ -168,6 +170,8 @@ Double VirtualNow() { return State().virtualMs; }
 void AdvanceClock(Double ms) {
   if (ms > 0) State().virtualMs += ms;
 }
+
+void UseVirtualClock(bool useVirtual) { State().virtualClock = useVirtual; }
 
 const std::vector<NotifyRecord>& NotifyLog() { return State().notifyLog; }
 

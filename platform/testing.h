@@ -51,6 +51,8 @@ void RequestClose();
 // Virtual clock (headless).
 Double VirtualNow();
 void AdvanceClock(Double ms);
+// Switches between the virtual clock and the real one until the next Init.
+void UseVirtualClock(bool useVirtual);
 
 // ARGB pixels of the last presented frame, 1024 x 768 row by row.
 std::vector<std::uint32_t> ReadBackBuffer();

@@ -5,7 +5,9 @@
 
 #include "platform/object.h"
 
-// Milliseconds since the platform started (wraps as an Int).
+// Milliseconds of the system's monotonic clock since boot, so that no two
+// launches read the same value at start-up; headless, of the virtual clock
+// since Init. Wraps as an Int.
 Int MilliSecs();
 // Sleeps that many milliseconds; nothing for ms <= 0.
 void Delay(Int ms);

@@ -6,6 +6,8 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <ctime>
 
 #include "headless_start.h"
 #include "platform/testing.h"
@@ -32,6 +34,23 @@ TEST_F(TimingTest, MilliSecsAndDelay) {
   EXPECT_EQ(MilliSecs(), INT_MIN);      // wraps
   AdvanceClock(2147483648.0 + 5.0);     // 2^32 + 5 ms
   EXPECT_EQ(MilliSecs(), 5);
+}
+
+// The real clock counts from boot, not from start-up: MilliSecs reads the
+// system's monotonic clock (wrapped to 32 bits), so a launch seeds differently.
+TEST_F(TimingTest, TheRealClockIsTheMonotonicClockSinceBoot) {
+  const auto monotonicMs = [] {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::uint32_t(Long(now.tv_sec) * 1000 + now.tv_nsec / 1000000);
+  };
+  platform::test::UseVirtualClock(false);
+  const std::uint32_t before = monotonicMs();
+  const auto read = std::uint32_t(MilliSecs());
+  const std::uint32_t after = monotonicMs();
+  platform::test::UseVirtualClock(true);
+  EXPECT_LE(read - before, after - before);  // before <= read <= after, modulo 2^32
+  EXPECT_GT(before, 1000u);                  // not a clock that starts with the process
 }
 
 TEST_F(TimingTest, WaitTimerWaitsForTheNextTickAndDoesNotMakeUpMissedOnes) {
