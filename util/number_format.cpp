@@ -36,7 +36,7 @@ String Separate(String s, Int point, Int spacing) {
 
 String ccFormatNumber(Double value, Int decimals, Int commaSpacing, Int width) {
   decimals = std::clamp(decimals, 0, kMaxFormatDigits);
-  width = std::clamp(width, 0, kMaxFormatDigits);
+  width = std::clamp(width, -kMaxFormatDigits, kMaxFormatDigits);
   commaSpacing = std::max(commaSpacing, 0);
   const Int kept = decimals == 0 ? -1 : decimals;
   String s = "Error";
