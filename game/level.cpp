@@ -4,6 +4,7 @@
 #include "framework/game.h"
 #include "framework/image_bank.h"
 #include "game/hazard.h"
+#include "game/hud.h"
 #include "game/player.h"
 #include "game/profile.h"
 #include "game/zumbel.h"
@@ -16,8 +17,6 @@ Ref<TLevel> level;
 
 namespace {
 
-// Height of each of the heads-up display's two bars, kept clear of items.
-constexpr Int BAR_HEIGHT = 50;
 // Half the side of the square around the centre where the player starts.
 constexpr Int START_HALF_SIZE = 80;
 // Candidates rejected for one item before placement gives up; far beyond
@@ -133,7 +132,8 @@ void TLevel::Place(TSprite& sprite, std::initializer_list<const TList*> others) 
                      1);
     }
     const Int cx = sprite.w2 + Rand(width - sprite.width);
-    const Int cy = sprite.h2 + BAR_HEIGHT + Rand(height - BAR_HEIGHT - BAR_HEIGHT - sprite.height);
+    const Int cy = sprite.h2 + THUD::TOP_BAR_HEIGHT +
+                   Rand(height - THUD::TOP_BAR_HEIGHT - THUD::BOTTOM_BAR_HEIGHT - sprite.height);
     if (InStartSquare(cx, cy)) continue;
     sprite.x = static_cast<Float>(cx);
     sprite.y = static_cast<Float>(cy);

@@ -56,7 +56,7 @@ Ref<TLevelCompleteScreen> TLevelCompleteScreen::Create() {
 
 Int TLevelCompleteScreen::Close() {
   profile->level += 1;
-  profile->score += TimeBonus();
+  profile->score = WrapAdd(profile->score, TimeBonus());
   game->PlayGameSound(selectSound, selectChannel, 1.0f, 1.0f);
   game->ChangeScreen(TGameScreen::Create());
   return 0;

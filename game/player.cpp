@@ -20,8 +20,6 @@ Ref<TPlayer> player;
 
 namespace {
 
-// Height of each of the heads-up display's two bars, kept clear of the player.
-constexpr Int BAR_HEIGHT = 50;
 // The vision radius: 200 pixels less 10 a level, never below 80.
 constexpr Int VISION_BASE = 200;
 constexpr Int VISION_STEP = 10;
@@ -70,7 +68,8 @@ Int TPlayer::Draw() {
 
 Int TPlayer::BoundsCheckPlayer() {
   ClampLowFirst(x, w2, renderer->screenWidth - w2);
-  ClampLowFirst(y, h2 + BAR_HEIGHT, renderer->screenHeight - h2 - BAR_HEIGHT);
+  ClampLowFirst(y, h2 + THUD::TOP_BAR_HEIGHT,
+                renderer->screenHeight - h2 - THUD::BOTTOM_BAR_HEIGHT);
   return 0;
 }
 

@@ -18,9 +18,10 @@ class TTitleScreen : public TScreen {
   // files are not reported.
   Int Init() override;
   // Escape ends the program. Space cuts the spoken title, plays the select
-  // sound, starts a fresh profile and changes to a new play screen; C does
-  // the same but changes to the credits screen. Space wins over C in one
-  // frame, since the change of screen flushes the keys.
+  // sound, starts a fresh profile and changes to a new play screen; C cuts
+  // the spoken title, plays the select sound and changes to the credits
+  // screen, leaving the profile as it is. Space wins over C in one frame,
+  // since the change of screen flushes the keys.
   Int Logic() override;
   // A new title screen named "Title", initialised.
   static Ref<TTitleScreen> Create();
