@@ -1,5 +1,5 @@
 // The sound effects: each design is a small score of oscillators, noise,
-// filters and envelopes, finished to its peak level with silent edges.
+// filters and envelopes with silent edges, written at its peak level.
 #include "sounds.h"
 
 #include <cmath>
@@ -49,7 +49,7 @@ Signal MakeBlip() {
   Shape(click, AttackDecay(0.0003f, 0.0008f));
   MixInto(s, click, 0.0015f, 0.45f);
   s.resize(Frames(length));
-  Finish(s, -9, 0.002f, 0.005f);
+  FadeEdges(s, 0.002f, 0.005f);
   return s;
 }
 
@@ -63,7 +63,7 @@ Signal MakePickup() {
     MixInto(s, Voice(0.03f, Wave::kSine, Constant(5100), AttackDecay(0.001f, 0.006f)), at, 0.16f);
   }
   s.resize(Frames(0.185f));
-  Finish(s, -6, 0.002f, 0.01f);
+  FadeEdges(s, 0.002f, 0.01f);
   return s;
 }
 
@@ -82,7 +82,7 @@ Signal MakeHit() {
   Filter(burst, FilterType::kBandPass, Constant(3500), 0.9f);
   Shape(burst, AttackDecay(0.0005f, 0.003f));
   MixInto(s, burst, 0, 2.2f);
-  Finish(s, -5, 0.002f, 0.02f);
+  FadeEdges(s, 0.002f, 0.02f);
   return s;
 }
 
@@ -100,7 +100,7 @@ Signal MakeDead() {
   Filter(wah, FilterType::kLowPass, Glide(2200, 300, 0.8f), 1.4f);
   MixInto(s, wah, 0.02f, DbToGain(-12));
   s.resize(Frames(length));
-  Finish(s, -3, 0.002f, 0.15f);
+  FadeEdges(s, 0.002f, 0.15f);
   return s;
 }
 
@@ -117,7 +117,7 @@ Signal MakeStart() {
           0.27f);
   Filter(s, FilterType::kLowPass, Constant(2800), 0.7f);
   Echo(s, 0.085f, 0.3f, 2);
-  Finish(s, -6, 0.002f, 0.03f);
+  FadeEdges(s, 0.002f, 0.03f);
   return s;
 }
 
@@ -138,7 +138,7 @@ Signal MakeSuccess() {
   }
   Filter(s, FilterType::kLowPass, Constant(3000), 0.7f);
   Reverb(s, 0.3f, 0.35f);
-  Finish(s, -4, 0.002f, 0.2f);
+  FadeEdges(s, 0.002f, 0.2f);
   return s;
 }
 
@@ -160,7 +160,7 @@ Signal MakeSplashSound() {
           0.35f);
   Reverb(s, 0.25f, 0);
   s.resize(Frames(length));
-  Finish(s, -6, 0.004f, 0.6f);
+  FadeEdges(s, 0.004f, 0.6f);
   return s;
 }
 
@@ -168,7 +168,7 @@ Signal MakeSelect() {
   Signal s = Voice(0.05f, Wave::kSquare, Constant(660), AttackDecay(0.002f, 0.025f));
   MixInto(s, Voice(0.09f, Wave::kSquare, Constant(990), AttackDecay(0.002f, 0.035f)), 0.04f);
   Filter(s, FilterType::kLowPass, Constant(2500), 0.7f);
-  Finish(s, -8, 0.002f, 0.01f);
+  FadeEdges(s, 0.002f, 0.01f);
   return s;
 }
 
@@ -191,22 +191,31 @@ Signal MakeGameOver() {
   }
   MixInto(s, HornNote(Vibrato(329.6f, 5, 20, 0.2f), 1.1f, 0.5f, 0.5f), 1.05f);
   Reverb(s, 0.2f, 0.3f);
-  Finish(s, -4, 0.003f, 0.2f);
+  FadeEdges(s, 0.003f, 0.2f);
   return s;
 }
 
 struct SoundFile {
   const char* name;
   Signal (*make)();
+  float peakDb;
 };
 
+// Peak levels. The game plays every sound at full volume and the mixer sums
+// the sounds that start in the same frame sample by sample. The common
+// groups stay below -1 dBFS: a zumbel drunk (pickup + yum), on a countdown
+// tick (+ blip), the last one (+ success), a hazard hit (hit + dead) and a
+// time-out (dead + blip). The rarer groups stay below full scale: the last
+// zumbel on a tick (pickup + yum + success + blip), a hit on a tick
+// (hit + dead + blip), a level started from a menu (select + start, with
+// blip from level 6 on) and the title after a menu (select + quorvane).
 const SoundFile kSoundFiles[] = {
-    {"blip.wav", MakeBlip},         {"dead.wav", MakeDead},
-    {"hit.wav", MakeHit},           {"start.wav", MakeStart},
-    {"yum.wav", MakeYum},           {"pickup.wav", MakePickup},
-    {"success.wav", MakeSuccess},   {"splashsound.wav", MakeSplashSound},
-    {"select.wav", MakeSelect},     {"quorvane.wav", MakeSpokenTitle},
-    {"gameover.wav", MakeGameOver},
+    {"blip.wav", MakeBlip, -9.4f},       {"dead.wav", MakeDead, -3.8f},
+    {"hit.wav", MakeHit, -5.9f},         {"start.wav", MakeStart, -6},
+    {"yum.wav", MakeYum, -7.4f},         {"pickup.wav", MakePickup, -6},
+    {"success.wav", MakeSuccess, -5.4f}, {"splashsound.wav", MakeSplashSound, -6},
+    {"select.wav", MakeSelect, -8},      {"quorvane.wav", MakeSpokenTitle, -3},
+    {"gameover.wav", MakeGameOver, -4},
 };
 
 }  // namespace
@@ -216,7 +225,8 @@ std::vector<SoundReport> WriteSounds(const std::filesystem::path& data) {
   std::filesystem::create_directories(folder);
   std::vector<SoundReport> reports;
   for (const SoundFile& f : kSoundFiles) {
-    const Signal s = f.make();
+    Signal s = f.make();
+    Normalize(s, f.peakDb);
     WriteWav((folder / f.name).string(), s);
     reports.push_back({f.name, Seconds(s), GainToDb(Peak(s))});
   }

@@ -251,7 +251,7 @@ void Reverb(Signal& s, float wet, float tail) {
   }
 }
 
-void Finish(Signal& s, float peakDb, float fadeIn, float fadeOut) {
+void FadeEdges(Signal& s, float fadeIn, float fadeOut) {
   const size_t in = std::min(s.size(), static_cast<size_t>(Frames(fadeIn)));
   const size_t out = std::min(s.size(), static_cast<size_t>(Frames(fadeOut)));
   for (size_t i = 0; i < in; ++i) {
@@ -262,6 +262,9 @@ void Finish(Signal& s, float peakDb, float fadeIn, float fadeOut) {
     const double w = std::sin(kTwoPi / 4 * static_cast<double>(i) / out);
     s[s.size() - 1 - i] *= static_cast<float>(w * w);
   }
+}
+
+void Normalize(Signal& s, float peakDb) {
   const float peak = Peak(s);
   if (peak <= 0) return;
   const float gain = DbToGain(peakDb) / peak;

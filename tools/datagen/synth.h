@@ -55,9 +55,11 @@ void Echo(Signal& s, float delay, float feedback, int repeats);
 // `tail` seconds added for the decay.
 void Reverb(Signal& s, float wet, float tail);
 
-// Scales to the peak level (dBFS), and fades in and out over the given
-// times so that the first and last samples are silent.
-void Finish(Signal& s, float peakDb, float fadeIn, float fadeOut);
+// Fades in and out over the given times so that the first and last samples
+// are silent.
+void FadeEdges(Signal& s, float fadeIn, float fadeOut);
+// Scales so that the peak is `peakDb` dBFS; a silent signal stays silent.
+void Normalize(Signal& s, float peakDb);
 
 // 16-bit PCM mono RIFF/WAVE with the canonical 44-byte header.
 void WriteWav(const std::string& path, const Signal& s);

@@ -123,7 +123,7 @@ Signal MakeYum() {
   Resonate(s, Track({{0.04f, 2900}, {0.11f, 2550}, {0.25f, 2300}}), Constant(160));
   Filter(s, FilterType::kLowPass, Track({{0.2f, 6000}, {0.25f, 900}}), 0.7f);
   Shape(s, Track({{0, 0}, {0.02f, 0.55f}, {0.1f, 1}, {0.2f, 1}, {0.25f, 0.55f}, {0.35f, 0}}));
-  Finish(s, -6, 0.003f, 0.02f);
+  FadeEdges(s, 0.003f, 0.02f);
   return s;
 }
 
@@ -138,7 +138,7 @@ Signal MakeSpokenTitle() {
   Echo(s, 0.12f, 0.22f, 2);
   // Keep the spoken title between one and one and a half seconds.
   s.resize(std::clamp<size_t>(s.size(), Frames(1.0f), Frames(1.45f)), 0.0f);
-  Finish(s, -3, 0.004f, 0.1f);
+  FadeEdges(s, 0.004f, 0.1f);
   return s;
 }
 

@@ -8,6 +8,7 @@ namespace datagen {
 
 // Throws when espeak-ng is not on the PATH.
 void RequireSpeechTool();
+// Both sounds have silent edges; their peak level is the caller's to set.
 Signal MakeYum();
 Signal MakeSpokenTitle();
 
