@@ -116,9 +116,11 @@ Double FrameToMs(Long frame) {
   return device.startMs + static_cast<Double>(frame) * 1000.0 / device.mixer.deviceRate;
 }
 
-bool AnyPlaying(const Mixer& mixer) {
-  return std::any_of(mixer.voices.begin(), mixer.voices.end(),
-                     [](const Voice& voice) { return voice.state == VoiceState::Playing; });
+// Whether a voice is playing or fading out after a cut.
+bool AnySounding(const Mixer& mixer) {
+  return std::any_of(mixer.voices.begin(), mixer.voices.end(), [](const Voice& voice) {
+    return voice.state == VoiceState::Playing || voice.state == VoiceState::Stopping;
+  });
 }
 
 // Mixes up to the clock's current frame; silence needs no mixing.
@@ -128,7 +130,7 @@ void AdvanceSilentDevice() {
   Long due =
       static_cast<Long>(std::floor(elapsedMs * mixer.deviceRate / 1000.0)) - mixer.framesMixed;
   device.scratch.resize(2 * kDeviceFrames);
-  while (due > 0 && AnyPlaying(mixer)) {
+  while (due > 0 && AnySounding(mixer)) {
     const Long frames = std::min<Long>(due, kDeviceFrames);
     platform::mixer::Mix(mixer, std::span(device.scratch).first(2 * frames));
     due -= frames;
@@ -136,8 +138,9 @@ void AdvanceSilentDevice() {
   if (due > 0) mixer.framesMixed += due;
 }
 
-// Brings the device up to now and lets ended voices leave the mixer,
-// logging their ends (at the exact frame on the silent device).
+// Brings the device up to now and lets finished voices leave the mixer,
+// logging the ends of those that ran out (at the exact frame on the silent
+// device); a stopped voice's fade-out is not part of the log.
 void CatchUp() {
   if (!device.open) return;
   if (device.output == 0) AdvanceSilentDevice();
@@ -147,6 +150,7 @@ void CatchUp() {
     ended = platform::mixer::TakeEnded(device.mixer);
   }
   for (const Voice& voice : ended) {
+    if (voice.state != VoiceState::Ended) continue;
     const Double timeMs =
         device.output == 0 ? FrameToMs(voice.endFrame) : platform::detail::NowMs();
     Log(SoundEvent::End, voice.path, voice.id, timeMs);
@@ -241,7 +245,7 @@ void StopChannel(const Ref<TChannel>& channel) {
     return;
   }
   DeviceLock lock;
-  platform::mixer::RemoveVoice(device.mixer, mixerChannel->id);
+  platform::mixer::StopVoice(device.mixer, mixerChannel->id);
 }
 
 Int ChannelPlaying(const Ref<TChannel>& channel) {

@@ -34,6 +34,8 @@ void SetChannelVolume(const Ref<TChannel>& channel, Float volume);  // 1.0 full
 void SetChannelRate(const Ref<TChannel>& channel, Float rate);      // 1.0 natural
 // Starts a cued channel from the start of its sound.
 void ResumeChannel(const Ref<TChannel>& channel);
+// Stops the channel at once: it no longer plays. What was heard fades out
+// over 5 ms instead of breaking off with a click.
 void StopChannel(const Ref<TChannel>& channel);
 // True while the channel plays; false once finished or stopped.
 Int ChannelPlaying(const Ref<TChannel>& channel);

@@ -28,7 +28,15 @@ namespace platform::mixer {
 // its length at any source and device rate.
 constexpr Long kSubframes = 256;
 
-enum class VoiceState { Playing, Ended };
+// Playing: heard at its volume. Stopping: cut by StopVoice and fading out,
+// no longer the channel's voice. Ended: ran past its last frame. Stopped:
+// faded out after a cut. Ended and Stopped voices are silent and wait for
+// TakeEnded.
+enum class VoiceState { Playing, Stopping, Ended, Stopped };
+
+// Device frames over which a cut voice fades to silence (5 ms), so that a
+// cut makes no click.
+constexpr Long FadeFrames(Int deviceRate) { return deviceRate / 200; }
 
 struct Voice {
   Long id = 0;  // the channel's id
@@ -40,6 +48,7 @@ struct Voice {
   VoiceState state = VoiceState::Playing;
   Long position = 0;
   Long endFrame = 0;  // when Ended: the device frame count at which it ended
+  Long fadeLeft = 0;  // when Stopping: device frames of the fade still to mix
 };
 
 struct Mixer {
@@ -52,15 +61,19 @@ struct Mixer {
 // (interpolated linearly at step rate * sourceRate / deviceRate, times its
 // gain; mono voices on both sides), clamped to [-1, 1]. Advances the voices;
 // a voice that runs past its last frame becomes Ended (it stays in the list
-// until TakeEnded) and is silent from then on.
+// until TakeEnded) and is silent from then on. A Stopping voice's gain falls
+// linearly from its volume towards 0 by one FadeFrames-th per device frame;
+// once the fade (or its sound) is over it is Stopped.
 void Mix(Mixer& mixer, std::span<float> out);
 
-// The playing voice of a channel, or nullptr.
+// The playing voice of a channel, or nullptr (also while it fades out).
 Voice* FindPlaying(Mixer& mixer, Long id);
-// Removes a channel's voice; false when none has that id.
-bool RemoveVoice(Mixer& mixer, Long id);
-// Removes and returns the ended voices, in start order (no allocation when
-// none has ended).
+// Cuts a channel's playing voice: it is Stopping from now on, so FindPlaying
+// no longer finds it, and fades out over FadeFrames(deviceRate). False when
+// no voice of that id is playing.
+bool StopVoice(Mixer& mixer, Long id);
+// Removes and returns the Ended and Stopped voices, in start order (no
+// allocation when there are none).
 std::vector<Voice> TakeEnded(Mixer& mixer);
 
 }  // namespace platform::mixer

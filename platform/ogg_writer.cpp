@@ -30,13 +30,34 @@ void WriteBlocks(std::ofstream& out, vorbis_dsp_state& dsp, vorbis_block& block,
   }
 }
 
+// Hands the interleaved frames to the encoder a block at a time (it takes
+// stack in proportion to what it is given at once), then ends the stream,
+// writing each page as it fills.
+void EncodeFrames(std::ofstream& out, const std::vector<float>& samples, Int channels,
+                  vorbis_dsp_state& dsp, vorbis_block& block, ogg_stream_state& stream) {
+  constexpr size_t kBlockFrames = 1024;
+  const size_t frames = samples.size() / static_cast<size_t>(channels);
+  for (size_t first = 0; first < frames; first += kBlockFrames) {
+    const size_t count = std::min(kBlockFrames, frames - first);
+    float** buffer = vorbis_analysis_buffer(&dsp, static_cast<int>(count));
+    for (size_t i = 0; i < count; ++i) {
+      for (Int c = 0; c < channels; ++c) buffer[c][i] = samples[(first + i) * channels + c];
+    }
+    vorbis_analysis_wrote(&dsp, static_cast<int>(count));
+    WriteBlocks(out, dsp, block, stream);
+  }
+  vorbis_analysis_wrote(&dsp, 0);  // end of stream
+  WriteBlocks(out, dsp, block, stream);
+}
+
 }  // namespace
 
-bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, Int rate) {
+bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, Int rate,
+                    Int channels) {
   std::ofstream out(path, std::ios::binary);
   vorbis_info info;
   vorbis_info_init(&info);
-  if (!out || vorbis_encode_init_vbr(&info, 1, rate, 0.5f) != 0) {
+  if (!out || channels < 1 || vorbis_encode_init_vbr(&info, channels, rate, 0.5f) != 0) {
     vorbis_info_clear(&info);
     return false;
   }
@@ -57,12 +78,7 @@ bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, 
   ogg_page page;
   while (ogg_stream_flush(&stream, &page) != 0) WritePage(out, page);
 
-  const auto count = static_cast<int>(samples.size());
-  float** buffer = vorbis_analysis_buffer(&dsp, count);
-  std::copy(samples.begin(), samples.end(), buffer[0]);
-  vorbis_analysis_wrote(&dsp, count);
-  vorbis_analysis_wrote(&dsp, 0);  // end of stream
-  WriteBlocks(out, dsp, block, stream);
+  EncodeFrames(out, samples, channels, dsp, block, stream);
   while (ogg_stream_flush(&stream, &page) != 0) WritePage(out, page);
 
   ogg_stream_clear(&stream);

@@ -1,7 +1,8 @@
 // Sound file decoders. The whole file is read into memory and tried as WAV
-// (SDL's reader: PCM 8/16/32-bit, float, ADPCM) and then as Ogg Vorbis
-// (libvorbisfile); the result is converted once to float samples at the
-// file's own rate.
+// (SDL's reader: PCM 8/16/32-bit, float, ADPCM, after a check of its chunk
+// sizes) and then as Ogg Vorbis (libvorbisfile, mixed down as it decodes);
+// either way the result is float samples at the file's own rate, within
+// kMaxSoundSamples.
 #include "platform/sound_decoders.h"
 
 #include <SDL.h>
@@ -10,11 +11,12 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstring>
-#include <span>
-#include <vector>
+#include <new>
+#include <string_view>
 
 #include "platform/detail.h"
 #include "platform/mixer.h"
@@ -24,44 +26,58 @@ namespace {
 
 using Bytes = std::span<const Byte>;
 
-// Samples of any SDL format and up to eight channels as floats, mono or
-// stereo; non-finite values (a corrupt float file) become silence.
-std::shared_ptr<SoundData> ToSoundData(SDL_AudioFormat format, Int channels, Int rate,
-                                       const Byte* bytes, Long length) {
-  const Int outChannels = channels == 1 ? 1 : 2;
+// SDL's samples (any format, one to eight channels) as floats, mono or
+// stereo, at the same rate; nullptr when SDL cannot convert them or when
+// there would be more than maxSamples. Non-finite values (a corrupt float
+// file) become silence.
+std::shared_ptr<SoundData> ToSoundData(const SDL_AudioSpec& spec, std::span<const Uint8> bytes,
+                                       Long maxSamples) {
+  const Int outChannels = spec.channels == 1 ? 1 : 2;
   SDL_AudioCVT cvt;
-  if (length > INT_MAX ||
-      SDL_BuildAudioCVT(&cvt, format, channels, rate, AUDIO_F32SYS, outChannels, rate) < 0) {
+  if (bytes.size() > INT_MAX || SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq,
+                                                  AUDIO_F32SYS, outChannels, spec.freq) < 0) {
     return nullptr;
   }
+  const Long frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+  if (static_cast<Long>(bytes.size()) / frameBytes * outChannels > maxSamples) return nullptr;
   auto data = std::make_shared<SoundData>();
   data->channels = outChannels;
-  data->rate = rate;
-  if (length == 0) return data;
-  std::vector<Byte> buffer(length * cvt.len_mult);
-  std::memcpy(buffer.data(), bytes, length);
-  cvt.buf = buffer.data();
-  cvt.len = static_cast<int>(length);
+  data->rate = spec.freq;
+  if (bytes.empty()) return data;
+  // SDL converts in place, in a buffer len_mult times the size of its input.
+  data->samples.resize((bytes.size() * cvt.len_mult + sizeof(float) - 1) / sizeof(float));
+  std::memcpy(data->samples.data(), bytes.data(), bytes.size());
+  cvt.buf = reinterpret_cast<Uint8*>(data->samples.data());
+  cvt.len = static_cast<int>(bytes.size());
   if (SDL_ConvertAudio(&cvt) != 0) return nullptr;
   data->samples.resize(cvt.len_cvt / sizeof(float));
-  std::memcpy(data->samples.data(), buffer.data(), data->samples.size() * sizeof(float));
+  data->samples.shrink_to_fit();
   std::replace_if(
       data->samples.begin(), data->samples.end(), [](float s) { return !std::isfinite(s); }, 0.0f);
   return data;
 }
 
+bool HasTag(Bytes file, size_t at, std::string_view tag) {
+  return std::equal(tag.begin(), tag.end(), file.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+Long LeUnsigned32(Bytes file, size_t at) {
+  return Long{file[at]} | Long{file[at + 1]} << 8 | Long{file[at + 2]} << 16 |
+         Long{file[at + 3]} << 24;
+}
+
 // A file cut short or with a broken data chunk is refused rather than
 // played in part.
-std::shared_ptr<SoundData> DecodeWav(Bytes bytes) {
+std::shared_ptr<SoundData> DecodeWav(Bytes bytes, Long maxSamples) {
+  if (bytes.size() > INT_MAX || !WavChunksFit(bytes)) return nullptr;
   SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_OVERRIDE);
   SDL_AudioSpec spec;
   Uint8* samples = nullptr;
   Uint32 length = 0;
   SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (!SDL_LoadWAV_RW(source, 1, &spec, &samples, &length)) return nullptr;
-  auto data = ToSoundData(spec.format, spec.channels, spec.freq, samples, length);
-  SDL_FreeWAV(samples);
-  return data;
+  const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(samples, SDL_FreeWAV);
+  return ToSoundData(spec, {samples, length}, maxSamples);
 }
 
 // True when the bytes are whole, intact Ogg pages up to the end of a
@@ -117,45 +133,123 @@ long TellMemory(void* source) {
   return static_cast<long>(static_cast<MemoryReader*>(source)->position);
 }
 
-std::shared_ptr<SoundData> ReadVorbis(OggVorbis_File& file) {
+// An Ogg Vorbis stream opened on bytes in memory, closed when it goes.
+class VorbisStream {
+ public:
+  explicit VorbisStream(MemoryReader& reader) {
+    const ov_callbacks callbacks{ReadMemory, SeekMemory, nullptr, TellMemory};
+    open_ = ov_open_callbacks(&reader, &file_, nullptr, 0, callbacks) == 0;
+  }
+  ~VorbisStream() {
+    if (open_) ov_clear(&file_);
+  }
+  VorbisStream(const VorbisStream&) = delete;
+  VorbisStream& operator=(const VorbisStream&) = delete;
+
+  OggVorbis_File* File() { return open_ ? &file_ : nullptr; }
+
+ private:
+  OggVorbis_File file_;
+  bool open_ = false;
+};
+
+// The stream decoded and mixed down as it goes; nullptr for a hole or a
+// damaged packet, links that differ in channels or rate, or more samples
+// than maxSamples (refused before decoding when the stream's length says so).
+std::shared_ptr<SoundData> ReadVorbis(OggVorbis_File& file, Long maxSamples) {
   const vorbis_info* first = ov_info(&file, -1);
+  if (!first || first->channels < 1) return nullptr;
   const Int channels = first->channels;
-  const auto rate = static_cast<Int>(first->rate);
-  std::vector<float> samples;
+  auto data = std::make_shared<SoundData>();
+  data->channels = channels == 1 ? 1 : 2;
+  data->rate = static_cast<Int>(first->rate);
+  if (ov_pcm_total(&file, -1) > maxSamples / data->channels) return nullptr;
   for (;;) {
     float** pcm = nullptr;
     int link = 0;
     const long frames = ov_read_float(&file, &pcm, 4096, &link);
-    if (frames == 0) break;
-    if (frames < 0) return nullptr;  // a hole or damaged packet
+    if (frames == 0) return data;
+    if (frames < 0) return nullptr;
     const vorbis_info* info = ov_info(&file, link);
-    if (!info || info->channels != channels || info->rate != rate) return nullptr;
-    for (long i = 0; i < frames; ++i) {
-      for (Int c = 0; c < channels; ++c) samples.push_back(pcm[c][i]);
-    }
+    if (!info || info->channels != channels || info->rate != first->rate) return nullptr;
+    const std::span<const float* const> planes(pcm, static_cast<size_t>(channels));
+    if (!AppendDownmixed(data->samples, planes, frames, maxSamples)) return nullptr;
   }
-  return ToSoundData(AUDIO_F32SYS, channels, rate, reinterpret_cast<const Byte*>(samples.data()),
-                     static_cast<Long>(samples.size() * sizeof(float)));
 }
 
-std::shared_ptr<SoundData> DecodeOgg(Bytes bytes) {
+std::shared_ptr<SoundData> DecodeOgg(Bytes bytes, Long maxSamples) {
   if (!IsCompleteOggStream(bytes)) return nullptr;
   MemoryReader reader{bytes};
-  const ov_callbacks callbacks{ReadMemory, SeekMemory, nullptr, TellMemory};
-  OggVorbis_File file;
-  if (ov_open_callbacks(&reader, &file, nullptr, 0, callbacks) != 0) return nullptr;
-  auto data = ReadVorbis(file);
-  ov_clear(&file);
-  return data;
+  VorbisStream stream(reader);
+  return stream.File() ? ReadVorbis(*stream.File(), maxSamples) : nullptr;
+}
+
+// Where a channel goes in the mix-down to stereo: 'L' left, 'R' right, 'C'
+// both sides.
+char Side(size_t channel, size_t channels) {
+  // Vorbis orders: mono; L R; L C R; FL FR RL RR; FL C FR RL RR; 5.1, 6.1 and
+  // 7.1 with LFE last.
+  static constexpr std::array<std::string_view, 9> kLayouts = {
+      "", "C", "LR", "LCR", "LRLR", "LCRLR", "LCRLRC", "LCRLRCC", "LCRLRLRC"};
+  if (channels < kLayouts.size()) return kLayouts[channels][channel];
+  return channel % 2 == 0 ? 'L' : 'R';
 }
 
 }  // namespace
 
+bool WavChunksFit(Bytes file) {
+  constexpr Long kRiffHeader = 12;  // "RIFF", size, "WAVE"
+  constexpr Long kChunkHeader = 8;  // id, size
+  const auto size = static_cast<Long>(file.size());
+  if (size < kRiffHeader || !HasTag(file, 0, "RIFF") || !HasTag(file, 8, "WAVE")) return false;
+  // SDL's reader looks for chunks up to here.
+  const Long riffSize = LeUnsigned32(file, 4);
+  const Long walkEnd = riffSize == 0 ? size : 8 + riffSize;
+  for (Long at = kRiffHeader; at < walkEnd && size - at >= kChunkHeader;) {
+    const Long claimed = LeUnsigned32(file, static_cast<size_t>(at) + 4);
+    at += kChunkHeader;
+    if (claimed > size - at) return false;
+    at += claimed + claimed % 2;
+  }
+  return true;
+}
+
+bool AppendDownmixed(std::vector<float>& out, std::span<const float* const> planes, Long frames,
+                     Long maxSamples) {
+  const Long outChannels = planes.size() == 1 ? 1 : 2;
+  if (planes.empty() || static_cast<Long>(out.size()) + frames * outChannels > maxSamples) {
+    return false;
+  }
+  std::array<std::vector<const float*>, 2> sides;
+  for (size_t c = 0; c < planes.size(); ++c) {
+    const char side = Side(c, planes.size());
+    if (side != 'R') sides[0].push_back(planes[c]);
+    if (side != 'L') sides[1].push_back(planes[c]);
+  }
+  for (Long i = 0; i < frames; ++i) {
+    for (Long o = 0; o < outChannels; ++o) {
+      float sum = 0.0f;
+      for (const float* plane : sides[o]) sum += plane[i];
+      out.push_back(sum / static_cast<float>(sides[o].size()));
+    }
+  }
+  return true;
+}
+
+std::shared_ptr<const SoundData> DecodeSound(Bytes file, Long maxSamples) {
+  if (file.empty()) return nullptr;
+  if (auto data = DecodeWav(file, maxSamples)) return data;
+  return DecodeOgg(file, maxSamples);
+}
+
+// As the image loaders do, a sound too large for the memory at hand is one
+// that cannot be loaded.
 std::shared_ptr<const SoundData> DecodeSoundFile(const std::string& path) {
-  const std::vector<Byte> bytes = ReadWholeFile(path);
-  if (bytes.empty()) return nullptr;
-  if (auto data = DecodeWav(bytes)) return data;
-  return DecodeOgg(bytes);
+  try {
+    return DecodeSound(ReadWholeFile(path), kMaxSoundSamples);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
 }
 
 }  // namespace platform::detail

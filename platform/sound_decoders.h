@@ -2,15 +2,43 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
+#include <vector>
+
+#include "platform/object.h"
 
 struct SoundData;
 
 namespace platform::detail {
 
+// The most samples a decoded sound may hold: ten minutes of 48 kHz stereo
+// (230 MB of floats). A longer sound is refused like a damaged one.
+constexpr Long kMaxSoundSamples = Long{600} * 48000 * 2;
+
 // The file's samples as floats at its own rate (more than two channels are
 // mixed down to stereo); nullptr when the file is missing, empty, truncated
-// or corrupt. Prints nothing.
+// or corrupt, holds more than kMaxSoundSamples once decoded, or does not fit
+// in the memory at hand. Prints nothing.
 std::shared_ptr<const SoundData> DecodeSoundFile(const std::string& path);
+
+// As DecodeSoundFile, from the file's bytes, with the cap given; allocation
+// failures propagate.
+std::shared_ptr<const SoundData> DecodeSound(std::span<const Byte> file, Long maxSamples);
+
+// Whether the bytes start as a RIFF WAVE file whose every chunk, up to the
+// end the RIFF header gives (the file's end when it gives 0), claims no more
+// bytes than the file has left after it; chunks of odd size are followed by a
+// pad byte.
+bool WavChunksFit(std::span<const Byte> file);
+
+// Appends frames of planar samples (one array per channel, at least one) to
+// interleaved ones: one channel stays mono; more are mixed down to stereo,
+// each side the mean of the channels on it (Vorbis channel order: centre and
+// LFE on both sides; beyond eight channels, alternately left and right).
+// False, leaving `out` as it was, when `out` would then hold more than
+// maxSamples.
+bool AppendDownmixed(std::vector<float>& out, std::span<const float* const> planes, Long frames,
+                     Long maxSamples);
 
 }  // namespace platform::detail

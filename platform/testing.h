@@ -87,8 +87,10 @@ const std::vector<SoundRecord>& SoundLog();
 void ClearSoundLog();
 // Source paths of the voices playing now, in start order.
 std::vector<std::string> PlayingSounds();
-// Writes mono samples (-1 to 1) as an Ogg Vorbis file; false on failure.
-bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, Int rate);
+// Writes samples (-1 to 1; interleaved frames when channels > 1) as an Ogg
+// Vorbis file; false on failure.
+bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, Int rate,
+                    Int channels = 1);
 
 // Message boxes shown (or recorded headless): title and text.
 struct NotifyRecord {

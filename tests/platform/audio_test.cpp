@@ -78,11 +78,11 @@ Bytes ReadFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-Bytes OggBytes(Long frames, Int rate) {
+Bytes OggBytes(Long frames, Int rate, Int channels = 1) {
   std::vector<float> samples;
-  for (Long i = 0; i < frames; ++i) samples.push_back(0.5f * std::sin(0.05f * i));
+  for (Long i = 0; i < frames * channels; ++i) samples.push_back(0.5f * std::sin(0.05f * i));
   const std::string path = TempPath("encoded.ogg");
-  EXPECT_TRUE(platform::test::WriteOggVorbis(path, samples, rate));
+  EXPECT_TRUE(platform::test::WriteOggVorbis(path, samples, rate, channels));
   return ReadFile(path);
 }
 
@@ -120,6 +120,7 @@ TEST_F(Audio, LoadsGoodFilesAndRefusesDamagedOnes) {
       {"six_channels.wav", Wav(1, 6, 48000, 16, Pcm16(60, 0)), true, 10, 2, 48000},
       {"no_samples.wav", Wav(1, 1, 48000, 16, {}), true, 0, 1, 48000},
       {"vorbis.ogg", ogg, true, 4000, 1, 32000},
+      {"32_channels.ogg", OggBytes(4800, 48000, 32), true, 4800, 2, 48000},
       {"truncated_data.wav", Bytes(wav.begin(), wav.end() - 100), false, 0, 0, 0},
       {"truncated_header.wav", Bytes(wav.begin(), wav.begin() + 30), false, 0, 0, 0},
       {"unknown_format.wav", Wav(0x1234, 1, 48000, 16, Pcm16(10, 0)), false, 0, 0, 0},
@@ -223,6 +224,22 @@ TEST_F(Audio, RestartOnOneChannelOverlapOnTwo) {
   EXPECT_TRUE(ChannelPlaying(first));
   EXPECT_TRUE(ChannelPlaying(second));
   EXPECT_NE(first->id, second->id);
+}
+
+// A stopped voice fades out for 5 ms on the silent device's clock, then
+// leaves with its samples and no end in the log.
+TEST_F(Audio, StoppedVoiceFadesOutThenLeaves) {
+  Ref<TSound> sound = LoadTone("cut.wav", 48000, 48000);
+  const std::weak_ptr<const SoundData> data = sound->data;
+  StopChannel(PlaySound(sound));
+  sound = nullptr;
+  for (const Double ms : {4.0, 1.0}) {
+    EXPECT_FALSE(data.expired()) << "still fading out";
+    platform::test::AdvanceClock(ms);
+    platform::UpdateAudio();
+  }
+  EXPECT_TRUE(data.expired());
+  EXPECT_EQ(platform::test::SoundLog().back().event, SoundEvent::Stop);
 }
 
 TEST_F(Audio, LoopingSoundPlaysUntilStopped) {

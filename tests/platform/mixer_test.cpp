@@ -1,5 +1,5 @@
 // The mixing function on small buffers: gain, rate, interpolation, clipping,
-// voice ends and removal.
+// voice ends, and the fade-out of a cut voice.
 #include "platform/mixer.h"
 
 #include <gtest/gtest.h>
@@ -164,16 +164,36 @@ TEST(Mixer, EndedVoiceIsSilentAndLeaves) {
   EXPECT_TRUE(platform::mixer::TakeEnded(mixer).empty());
 }
 
-TEST(Mixer, StoppedVoiceLeaves) {
-  Mixer mixer;
-  mixer.voices.push_back(MakeVoice(1, Data(std::vector<float>(100, 0.25f))));
-  mixer.voices.push_back(MakeVoice(2, Data(std::vector<float>(100, 0.5f))));
-  MixFrames(mixer, 10);
-  EXPECT_TRUE(platform::mixer::RemoveVoice(mixer, 1));
-  EXPECT_FALSE(platform::mixer::RemoveVoice(mixer, 1));
-  EXPECT_FALSE(platform::mixer::RemoveVoice(mixer, 99));
-  ASSERT_EQ(mixer.voices.size(), 1u);
-  for (float s : MixFrames(mixer, 10)) EXPECT_FLOAT_EQ(s, 0.5f);
+// A cut voice stops being its channel's at once, but what was heard falls
+// linearly to 0 over 5 ms (across mixing calls) rather than with a click;
+// then it leaves as Stopped, not Ended, whether its fade or its sound ran out.
+TEST(Mixer, StoppedVoiceFadesOutThenLeaves) {
+  for (const Int deviceRate : {48000, 44100, 22050}) {
+    const Long fade = deviceRate / 200;
+    Mixer mixer;
+    mixer.deviceRate = deviceRate;
+    mixer.voices.push_back(MakeVoice(1, Data(std::vector<float>(2 * fade, 0.1f), deviceRate)));
+    mixer.voices.push_back(
+        MakeVoice(2, Data(std::vector<float>(4 * fade, 0.5f), deviceRate), 0.8f, 1.0f));
+    mixer.voices.push_back(MakeVoice(3, Data(std::vector<float>(20, 0.3f), deviceRate)));
+    MixFrames(mixer, 10);
+    EXPECT_TRUE(platform::mixer::StopVoice(mixer, 2));
+    EXPECT_TRUE(platform::mixer::StopVoice(mixer, 3));
+    EXPECT_FALSE(platform::mixer::StopVoice(mixer, 2)) << "already cut";
+    EXPECT_EQ(platform::mixer::FindPlaying(mixer, 2), nullptr);
+    std::vector<float> left = LeftOf(MixFrames(mixer, 7));
+    for (float s : LeftOf(MixFrames(mixer, fade + 3))) left.push_back(s);
+    for (Long i = 0; i < fade + 10; ++i) {
+      const float tail = i < fade ? 0.4f * static_cast<float>(fade - i) / fade : 0.0f;
+      const float shortVoice = i < 10 ? 0.3f * static_cast<float>(fade - i) / fade : 0.0f;
+      ASSERT_NEAR(left[i], 0.1f + tail + shortVoice, 1e-6) << deviceRate << " Hz, frame " << i;
+    }
+    const std::vector<Voice> ended = platform::mixer::TakeEnded(mixer);
+    ASSERT_EQ(ended.size(), 2u) << deviceRate;
+    for (const Voice& voice : ended) EXPECT_EQ(voice.state, VoiceState::Stopped);
+    ASSERT_EQ(mixer.voices.size(), 1u);
+    EXPECT_EQ(mixer.voices[0].id, 1);
+  }
 }
 
 TEST(Mixer, FullScaleVoicesClipNotWrap) {
