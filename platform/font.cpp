@@ -5,8 +5,11 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "platform/detail.h"
 #include "platform/system.h"
@@ -17,6 +20,8 @@ extern "C" const std::uint64_t quorvane_default_font_size;
 namespace {
 
 constexpr Int kDefaultFontSize = 14;
+// The widest and highest glyph rendered, in ems of the font's size.
+constexpr FT_Pos kMaxGlyphEms = 16;
 
 // Plain data only, so fonts released during exit may still read it. The
 // library lives while any face does: shutting the fonts down frees it once
@@ -42,8 +47,10 @@ void ReleaseLibraryWhenIdle() {
 
 FT_Face FaceOf(const TImageFont& font) { return static_cast<FT_Face>(font.face); }
 
-// Takes the face over; Null (and the face freed) when it has no such size.
-Ref<TImageFont> MakeFont(FT_Face face, Int size, Int style, const String& source) {
+// Takes the face and the bytes it reads (empty when they are static) over;
+// Null (and the face freed) when it has no such size.
+Ref<TImageFont> MakeFont(FT_Face face, std::vector<Byte> bytes, Int size, Int style,
+                         const String& source) {
   if (FT_Set_Pixel_Sizes(face, 0, FT_UInt(size)) != 0) {
     FT_Done_Face(face);
     return nullptr;
@@ -51,6 +58,7 @@ Ref<TImageFont> MakeFont(FT_Face face, Int size, Int style, const String& source
   auto font = New<TImageFont>();
   ++fonts.openFaces;
   font->face = face;
+  font->faceBytes = std::move(bytes);  // moved, the buffer stays where the face reads it
   font->size = size;
   font->style = style;
   font->source = source;
@@ -88,10 +96,29 @@ Ref<TImage> GlyphImage(const FT_Bitmap& bitmap) {
   return covered ? LoadImage(pixmap, FILTEREDIMAGE) : nullptr;
 }
 
-Ref<TImageGlyph> RenderGlyph(FT_Face face, Int index, Int style, Int ascender) {
-  const FT_Int32 target = (style & SMOOTHFONT) ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO;
-  if (FT_Load_Glyph(face, FT_UInt(index), FT_LOAD_RENDER | target) != 0) return nullptr;
+// Whether the loaded glyph's outline is at most kMaxGlyphEms wide and high, so
+// that a damaged font cannot make a giant bitmap. Bitmap glyphs are as large
+// as the file holds.
+bool OutlineWithinLimits(FT_Face face) {
   const FT_GlyphSlot slot = face->glyph;
+  if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return true;
+  FT_BBox box;
+  FT_Outline_Get_CBox(&slot->outline, &box);
+  const FT_Pos limit = kMaxGlyphEms * face->size->metrics.y_ppem * 64;  // 26.6 fixed point
+  return box.xMax - box.xMin <= limit && box.yMax - box.yMin <= limit;
+}
+
+// Null when the glyph cannot be loaded or is outside the limits.
+Ref<TImageGlyph> RenderGlyph(FT_Face face, Int index, Int style, Int ascender) {
+  const bool smooth = (style & SMOOTHFONT) != 0;
+  const FT_Int32 target = smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO;
+  if (FT_Load_Glyph(face, FT_UInt(index), target) != 0 || !OutlineWithinLimits(face)) {
+    return nullptr;
+  }
+  const FT_GlyphSlot slot = face->glyph;
+  if (FT_Render_Glyph(slot, smooth ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0) {
+    return nullptr;
+  }
   auto glyph = New<TImageGlyph>();
   glyph->_advance = Float(slot->advance.x >> 6);
   glyph->_x = slot->bitmap_left;
@@ -107,7 +134,7 @@ Ref<TImageFont> LoadDefaultFont() {
                                      FT_Long(quorvane_default_font_size), 0, &face) != 0) {
     RuntimeError("The built-in font could not be loaded");
   }
-  Ref<TImageFont> font = MakeFont(face, kDefaultFontSize, SMOOTHFONT, "default");
+  Ref<TImageFont> font = MakeFont(face, {}, kDefaultFontSize, SMOOTHFONT, "default");
   if (!font) RuntimeError("The built-in font could not be loaded");
   return font;
 }
@@ -137,11 +164,17 @@ Ref<TImageGlyph> TImageFont::LoadGlyph(Int index) {
   return glyph;
 }
 
+// FreeType reads the font from memory, never from the path itself, so that
+// a FIFO or device in place of the file cannot block it.
 Ref<TImageFont> LoadImageFont(const String& path, Int size, Int style) {
-  FT_Library library = size > 0 ? Library() : nullptr;
+  if (size <= 0) return nullptr;
+  std::vector<Byte> bytes = platform::detail::ReadWholeFile(path.ToUtf8());
+  FT_Library library = bytes.empty() ? nullptr : Library();
   FT_Face face = nullptr;
-  if (!library || FT_New_Face(library, path.ToUtf8().c_str(), 0, &face) != 0) return nullptr;
-  return MakeFont(face, size, style, path);
+  if (!library || FT_New_Memory_Face(library, bytes.data(), FT_Long(bytes.size()), 0, &face) != 0) {
+    return nullptr;
+  }
+  return MakeFont(face, std::move(bytes), size, style, path);
 }
 
 // The default font's source reads "default", which is how the draw log

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <vector>
 
 #include "platform/image.h"
 
@@ -21,7 +22,8 @@ class TImageFont : public Object {
   // The glyph index of a code unit; negative when the font has none.
   Int CharToGlyph(Int code);
   // The glyph (made on first use); Null for an index out of range, so also
-  // for CharToGlyph's negative "none".
+  // for CharToGlyph's negative "none", and for a glyph that cannot be
+  // rendered or whose outline is more than 16 ems wide or high.
   Ref<TImageGlyph> LoadGlyph(Int index);
   // The font's line height in pixels (ascender - descender).
   Int Height() const { return height; }
@@ -31,11 +33,14 @@ class TImageFont : public Object {
   Int height = 0;
   Int ascender = 0;
   String source;
-  void* face = nullptr;  // platform-internal
+  void* face = nullptr;         // platform-internal
+  std::vector<Byte> faceBytes;  // platform-internal: the file the face reads, while it lives
   std::map<Int, Ref<TImageGlyph>> glyphs;
 };
 
-// Null when the file is missing or not a font.
+// Null when the file is missing, not a regular file (a folder, device or
+// FIFO), larger than INT_MAX bytes, unreadable or not a font, or when size is
+// not above 0.
 Ref<TImageFont> LoadImageFont(const String& path, Int size, Int style = SMOOTHFONT);
 // The built-in default font (never Null).
 Ref<TImageFont> DefaultFont();

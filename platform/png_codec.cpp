@@ -1,9 +1,13 @@
 // PNG files through libpng: the decoder behind LoadPixmap, reading from the
 // file's bytes in memory, and the writer for captures. libpng reports errors by
 // longjmp, so each function that sets the jump point holds no object with a
-// destructor, and warnings are dropped.
+// destructor, and warnings are dropped. libpng allocates a chunk's claimed
+// length before reading it, and the pixmap is allocated before the rows are
+// inflated, so the chunk lengths and the image data's size are checked against
+// the file first.
 #include <png.h>
 
+#include <array>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -32,6 +36,66 @@ void ReadFromMemory(png_structp png, png_bytep out, std::size_t length) {
   source->pos += length;
 }
 
+std::uint32_t BigEndian32(Bytes file, std::size_t at) {
+  return std::uint32_t{file[at]} << 24 | std::uint32_t{file[at + 1]} << 16 |
+         std::uint32_t{file[at + 2]} << 8 | std::uint32_t{file[at + 3]};
+}
+
+// The fewest bytes an image of this header inflates to: every pixel's bits.
+// -1 for a size outside the limits.
+Long LeastPixelBytes(Bytes header) {
+  constexpr std::array<Long, 7> kChannelsByColourType = {1, 1, 3, 1, 2, 1, 4};
+  const Long width = BigEndian32(header, 0);
+  const Long height = BigEndian32(header, 4);
+  if (!FitsImageLimits(width, height)) {
+    return -1;
+  }
+  const Byte colourType = header[9];
+  const Long channels =
+      colourType < kChannelsByColourType.size() ? kChannelsByColourType[colourType] : 1;
+  return width * height * channels * header[8] / 8;
+}
+
+// Whether every chunk after the signature, up to IEND, lies within the file
+// (length, type, data and CRC), and the image data could inflate to every
+// pixel of a size within the limits: deflate expands at most 1032-fold.
+bool PlausibleChunks(Bytes file, std::size_t signatureSize) {
+  constexpr std::size_t kChunkFraming = 12;
+  constexpr std::size_t kHeaderSize = 13;
+  constexpr Long kMaxInflation = 1032;
+  constexpr std::uint32_t kIhdr = 0x49484452, kIdat = 0x49444154, kIend = 0x49454E44;
+  Long pixelBytes = 0;
+  Long dataBytes = 0;
+  std::size_t pos = signatureSize;
+  while (file.size() - pos >= kChunkFraming) {
+    const std::size_t length = BigEndian32(file, pos);
+    const std::uint32_t type = BigEndian32(file, pos + 4);
+    if (length > file.size() - pos - kChunkFraming) {
+      return false;
+    }
+    if (type == kIend) {
+      return pixelBytes >= 0 && pixelBytes <= dataBytes * kMaxInflation;
+    }
+    if (type == kIhdr && length == kHeaderSize) {
+      pixelBytes = LeastPixelBytes(file.subspan(pos + 8, kHeaderSize));
+    }
+    if (type == kIdat) {
+      dataBytes += static_cast<Long>(length);
+    }
+    pos += kChunkFraming + length;
+  }
+  return false;
+}
+
+// Text, colour profiles and suggested palettes are skipped unread.
+void IgnoreUnusedChunks(png_structp png) {
+  constexpr int kNameSize = 5;  // four letters and a terminating zero
+  static constexpr char kUnused[] = "tEXt\0zTXt\0iTXt\0iCCP\0sPLT";
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER,
+                              reinterpret_cast<png_const_bytep>(kUnused),
+                              sizeof(kUnused) / kNameSize);
+}
+
 bool HasAlpha(png_structp png, png_infop info) {
   return (png_get_color_type(png, info) & PNG_COLOR_MASK_ALPHA) != 0 ||
          png_get_valid(png, info, PNG_INFO_tRNS) != 0;
@@ -56,6 +120,7 @@ bool ReadPixels(png_structp png, png_infop info, Ref<TPixmap>* out) {
   if (setjmp(png_jmpbuf(png))) {
     return false;
   }
+  IgnoreUnusedChunks(png);
   png_read_info(png, info);
   const bool hasAlpha = HasAlpha(png, info);
   RequestArgb(png);
@@ -98,7 +163,8 @@ bool WriteRows(png_structp png, png_infop info, std::FILE* file, const std::uint
 
 Ref<TPixmap> DecodePng(Bytes file) {
   constexpr std::size_t kSignatureSize = 8;
-  if (file.size() < kSignatureSize || png_sig_cmp(file.data(), 0, kSignatureSize) != 0) {
+  if (file.size() < kSignatureSize || png_sig_cmp(file.data(), 0, kSignatureSize) != 0 ||
+      !PlausibleChunks(file, kSignatureSize)) {
     return nullptr;
   }
   png_structp png =

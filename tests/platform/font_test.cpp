@@ -1,7 +1,14 @@
-// Image fonts: metrics, glyph images, text width and height, and where
-// DrawText puts each glyph.
+// Image fonts: metrics, glyph images, text width and height, where DrawText
+// puts each glyph, and files that are no font.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
+#include <chrono>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "canvas_fixture.h"
 
@@ -33,6 +40,24 @@ TEST(FontTest, MissingOrForeignFilesGiveNull) {
   EXPECT_FALSE(LoadImageFont("/proc/self/status", 20));
   EXPECT_FALSE(LoadImageFont(kFontFile, 0));
   EXPECT_TRUE(LoadImageFont(kFontFile, 20));
+}
+
+// Anything but a readable font file is a missing font, found out at once: a
+// FIFO in place of the file must not block.
+TEST(FontTest, UnreadableFilesAreMissingFontsPromptly) {
+  const std::filesystem::path folder =
+      std::filesystem::path(::testing::TempDir()) / ("quorvane-font-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  ASSERT_EQ(mkfifo((folder / "fifo.ttf").c_str(), 0600), 0);
+  std::ofstream(folder / "empty.ttf").flush();
+  std::ofstream(folder / "garbage.ttf") << std::string(4096, 'x');
+  for (const char* name : {"fifo.ttf", "empty.ttf", "garbage.ttf", ""}) {
+    SCOPED_TRACE(name);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(LoadImageFont((folder / name).string(), 20));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  }
+  std::filesystem::remove_all(folder);
 }
 
 TEST(FontTest, CodesWithoutGlyphsAreNegative) {

@@ -1,5 +1,6 @@
 // Images: placement by the handle under scale and rotation, colour and
-// alpha, strips of cells, masks, and their video copies per display.
+// alpha, strips of cells, masks, their video copies per display, and a PNG
+// compressed close to deflate's limit.
 #include <unistd.h>
 
 #include <filesystem>
@@ -172,6 +173,18 @@ TEST(AnimImageTest, CellsRunLeftToRightThenDown) {
   EXPECT_FALSE(LoadAnimImage("no/such/strip.png", 2, 1, 0, 1));
   EXPECT_FALSE(LoadImage("no/such/image.png"));
   EXPECT_TRUE(LoadImage(file.Path()));
+}
+
+// The image data's size is checked against what the pixels need at deflate's
+// best ratio (1032:1), so a file of one colour, which comes close, loads.
+TEST(PngTest, HighlyCompressedImageLoads) {
+  constexpr Int kSide = 2048;
+  const TempPng file(kSide, kSide, std::vector<std::uint32_t>(kSide * kSide, A));
+  const auto fileSize = Long(std::filesystem::file_size(file.Path().ToUtf8()));
+  EXPECT_GT(Long(kSide) * kSide * 4, 700 * fileSize);  // close to the bound
+  const Ref<TPixmap> pixmap = LoadPixmap(file.Path());
+  ASSERT_TRUE(pixmap);
+  EXPECT_EQ(ReadPixel(pixmap, kSide - 1, kSide - 1), Int(A));
 }
 
 TEST(MaskTest, MaskColourBecomesTransparentOnlyWithoutAlpha) {

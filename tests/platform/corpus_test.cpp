@@ -1,0 +1,83 @@
+// The regression corpus (tests/corpus): damaged and hostile files that once
+// made a loader misbehave. Every file goes through every loader family and
+// must give Null or a valid object, within a second and without a large rise
+// in the process's peak memory.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "platform/audio.h"
+#include "platform/font.h"
+#include "platform/headless_start.h"
+#include "platform/image_codecs.h"
+#include "platform/mixer.h"
+
+namespace {
+
+constexpr double kMaxSeconds = 1.0;
+constexpr long kMaxPeakGrowthKb = 256 * 1024;
+
+long PeakRssKb() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// The peak resident size, first brought down to the current size (Linux), so
+// that each load's peak is its own even after a larger one.
+long FreshPeakRssKb() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+  return PeakRssKb();
+}
+
+void LoadPixmapOrNull(const String& path) {
+  const Ref<TPixmap> pixmap = LoadPixmap(path);
+  if (!pixmap) return;
+  EXPECT_TRUE(platform::detail::FitsImageLimits(pixmap->width, pixmap->height));
+  EXPECT_EQ(pixmap->pitch, pixmap->width * 4);
+  ReadPixel(pixmap, pixmap->width - 1, pixmap->height - 1);  // inside the storage
+}
+
+void LoadSoundOrNull(const String& path) {
+  const Ref<TSound> sound = LoadSound(path);
+  if (!sound) return;
+  ASSERT_TRUE(sound->data);
+  EXPECT_TRUE(sound->data->channels == 1 || sound->data->channels == 2);
+  EXPECT_GT(sound->data->rate, 0);
+  EXPECT_EQ(sound->data->samples.size() % std::size_t(sound->data->channels), 0u);
+}
+
+void LoadFontOrNull(const String& path) {
+  const Ref<TImageFont> font = LoadImageFont(path, 20);
+  if (!font) return;
+  EXPECT_TRUE(font->face);
+  font->LoadGlyph(font->CharToGlyph('A'));
+}
+
+TEST(CorpusTest, EveryFileLoadsToNullOrAValidObjectQuicklyInBoundedMemory) {
+  platform_test::StartHeadless();
+  const std::pair<const char*, std::function<void(const String&)>> loaders[] = {
+      {"LoadPixmap", LoadPixmapOrNull},
+      {"LoadSound", LoadSoundOrNull},
+      {"LoadImageFont", LoadFontOrNull}};
+  Int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(QUORVANE_CORPUS_DIR)) {
+    ++files;
+    for (const auto& [name, load] : loaders) {
+      SCOPED_TRACE(entry.path().filename().string() + " through " + name);
+      const long peakBefore = FreshPeakRssKb();
+      const auto start = std::chrono::steady_clock::now();
+      load(entry.path().string());
+      const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+      EXPECT_LT(elapsed.count(), kMaxSeconds);
+      EXPECT_LT(PeakRssKb() - peakBefore, kMaxPeakGrowthKb);
+    }
+  }
+  EXPECT_GT(files, 0) << QUORVANE_CORPUS_DIR;
+}
+
+}  // namespace
