@@ -45,8 +45,17 @@ SDL_Renderer* Renderer();  // Null when no display is open
 // Bumped whenever the renderer is remade; video copies of older ones are stale.
 Long DisplayGeneration();
 void ShutdownDisplay();
+// Leaves the display without a call into SDL, for a process that is ending
+// over a display that may be gone: the display counts as closed and every
+// video copy as stale, so what is released afterwards frees nothing of SDL's.
+void AbandonDisplay();
 // Maps window pixels to canvas pixels (letterbox and scale).
 void WindowToCanvas(Int wx, Int wy, Int& cx, Int& cy);
+
+// x11_window.cpp
+// Marks a hidden full-screen window so that the window manager maps it full
+// screen at once; nothing for other video drivers.
+void MarkFullscreenBeforeMapping(SDL_Window* window);
 
 // font.cpp
 void ShutdownFonts();

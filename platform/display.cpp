@@ -52,10 +52,13 @@ Letterbox Fit(Int width, Int height) {
   return {(width - CANVAS_WIDTH * scale) / 2, (height - CANVAS_HEIGHT * scale) / 2, scale};
 }
 
+// A new window is made hidden, already in its mode, and first shown by Flip:
+// nothing reaches the screen before the first frame. A window leaving full
+// screen is centred again, whatever geometry the window manager kept.
 void PlaceWindow(Int width, Int height, bool fullscreen) {
   const std::string title = AppTitle.ToUtf8();
   if (!display.window) {
-    const Uint32 flags = SDL_WINDOW_SHOWN | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    const Uint32 flags = SDL_WINDOW_HIDDEN | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     display.window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                       width, height, flags);
     if (!display.window) DisplayError();
@@ -66,7 +69,9 @@ void PlaceWindow(Int width, Int height, bool fullscreen) {
       0) {
     DisplayError();
   }
-  if (!fullscreen) SDL_SetWindowSize(display.window, width, height);
+  if (fullscreen) return;
+  SDL_SetWindowSize(display.window, width, height);
+  SDL_SetWindowPosition(display.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
 // Without a usable video device SDL falls back to drivers that show nothing
@@ -128,6 +133,14 @@ void CloseRenderer() {
   ++display.generation;
 }
 
+// Shows the window made hidden by PlaceWindow, in the mode it is in.
+void ShowWindow() {
+  const Uint32 flags = SDL_GetWindowFlags(display.window);
+  if (!(flags & SDL_WINDOW_HIDDEN)) return;
+  if (flags & SDL_WINDOW_FULLSCREEN) platform::detail::MarkFullscreenBeforeMapping(display.window);
+  SDL_ShowWindow(display.window);
+}
+
 void Present(Int sync) {
   SDL_Renderer* renderer = display.renderer;
   if (!platform::IsHeadless() && sync != display.vsync) {
@@ -177,8 +190,11 @@ void EndGraphics() {
   platform::DiscardHits();
 }
 
+// The window is shown before the events are taken in, so that the first frame
+// is presented at the size the window manager gave it.
 void Flip(Int sync) {
   platform::detail::EndDrawLogFrame();
+  if (display.open) ShowWindow();
   platform::PollEvents();
   platform::UpdateAudio();
   if (display.open) Present(sync);
@@ -210,6 +226,12 @@ void ShutdownDisplay() {
   CloseRenderer();
   if (display.window) SDL_DestroyWindow(display.window);
   display.window = nullptr;
+}
+
+// The handles stay where they are, unused, until the process ends.
+void AbandonDisplay() {
+  display.open = false;
+  ++display.generation;
 }
 
 void WindowToCanvas(Int wx, Int wy, Int& cx, Int& cy) {

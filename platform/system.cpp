@@ -35,6 +35,7 @@ struct SystemState {
   bool initialised = false;
   bool headless = false;
   bool exitHookRegistered = false;
+  pid_t owner = 0;  // the process that ran Init (not a child forked since)
   bool trapExits = false;
   bool virtualClock = false;
   Double virtualMs = 0;
@@ -57,7 +58,21 @@ void Write(const Sink& sink, std::FILE* stream, const std::string& bytes) {
   std::fflush(stream);
 }
 
-void ShutdownAtExit() { platform::Shutdown(); }
+// The way out for every exit but End and RuntimeError: a library's own exit
+// (Xlib's when the display connection is lost), the end of a test program,
+// or a child forked by a message box. The display may be gone and the
+// process is ending, so nothing of the video subsystem is called; the display
+// is only forgotten, so that objects released later free nothing of SDL's.
+// The sound output's thread is stopped, by the process that started it,
+// before static destructors free what it reads.
+void ShutdownAtExit() {
+  SystemState& state = State();
+  if (!state.initialised) return;
+  if (getpid() == state.owner) platform::detail::ShutdownAudio();
+  platform::detail::AbandonDisplay();
+  platform::detail::ShutdownFonts();
+  state.initialised = false;
+}
 
 void ChangeToExecutableFolder() {
   char* base = SDL_GetBasePath();
@@ -93,6 +108,7 @@ void Init(const Options& options) {
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   if (!StartSdl()) RuntimeError(String("Could not start SDL: ") + SDL_GetError());
   state.initialised = true;
+  state.owner = getpid();
   state.headless = options.headless;
   state.virtualClock = options.headless;
   state.virtualMs = 0;

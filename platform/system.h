@@ -15,7 +15,10 @@ struct Options {
 };
 
 // Initialises SDL (video and events) and the clock. A second call while
-// initialised does nothing; after Shutdown it initialises again.
+// initialised does nothing; after Shutdown it initialises again. A process
+// that ends any other way than End or RuntimeError (a library's own exit, as
+// Xlib's on a lost display connection) stops the sound output and forgets the
+// display without calling into the video subsystem.
 void Init(const Options& options);
 // Closes the display and audio and quits SDL; safe to call more than once.
 void Shutdown();

@@ -1,7 +1,7 @@
-# Checks the layering of the source tree: only platform/ includes SDL or the
+# Checks the layering of the source tree: only platform/ includes SDL, X11 or the
 # codec and font libraries, and each layer includes only the layers below it
 # (platform <- util <- framework <- game). Run with -DSOURCE_DIR=<tree>.
-set(third_party "#include[ \t]*[<\"](SDL|png|pngconf|jpeglib|jerror|zlib|ft2build|freetype|vorbis|ogg)")
+set(third_party "#include[ \t]*[<\"](SDL|png|pngconf|jpeglib|jerror|zlib|ft2build|freetype|vorbis|ogg|X11/)")
 set(above_util "#include[ \t]*\"(framework|game)/")
 set(above_framework "#include[ \t]*\"game/")
 set(above_game "#include[ \t]*\"app/")

@@ -7,12 +7,14 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "headless_start.h"
 #include "platform/detail.h"
+#include "platform/display.h"
 #include "platform/testing.h"
 
 namespace {
@@ -88,6 +90,31 @@ TEST_F(SystemTest, RuntimeErrorEndsTheProcessWith255AndTheExactText) {
 
 TEST_F(SystemTest, EndEndsTheProcessWith0) {
   EXPECT_EXIT(End(), ExitedWithCode(0), Eq(std::string()));
+}
+
+// Status 0 when the platform has ended without tearing the display down
+// through SDL: closed for its users, its renderer left in place.
+void ExitWithVerdictOnTheDisplay() {
+  const bool leftAlone =
+      !platform::IsInitialised() && !GraphicsOpen() && platform::detail::Renderer() != nullptr;
+  _exit(leftAlone ? 0 : 1);
+}
+
+// Any other exit than End or RuntimeError (a library's own, as Xlib's when the
+// display connection is lost) may come over a display that is gone.
+TEST(ExitHookDeathTest, ALibrarysExitLeavesTheVideoSubsystemAlone) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        platform::Shutdown();
+        // Registered before the platform's own hook, so it runs after it.
+        std::atexit(ExitWithVerdictOnTheDisplay);
+        platform_test::StartHeadless();
+        Graphics(CANVAS_WIDTH, CANVAS_HEIGHT, 32);
+        Flip(1);
+        std::exit(3);
+      },
+      ExitedWithCode(0), "");
 }
 
 }  // namespace
