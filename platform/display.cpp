@@ -23,6 +23,7 @@ namespace {
 // Plain data only, so objects released during exit may still read it.
 struct Display {
   SDL_Window* window = nullptr;  // kept after EndGraphics for the next Graphics
+  bool windowShown = false;      // by ShowWindow, once in the window's life
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* canvas = nullptr;
   SDL_Surface* surface = nullptr;  // headless: the presented frame
@@ -133,11 +134,15 @@ void CloseRenderer() {
   ++display.generation;
 }
 
-// Shows the window made hidden by PlaceWindow, in the mode it is in.
+// Shows the window made hidden by PlaceWindow, in the mode it is in, the
+// first time only: from then on the window manager and the player decide
+// whether it is seen (SDL reports a minimised window as hidden too).
 void ShowWindow() {
-  const Uint32 flags = SDL_GetWindowFlags(display.window);
-  if (!(flags & SDL_WINDOW_HIDDEN)) return;
-  if (flags & SDL_WINDOW_FULLSCREEN) platform::detail::MarkFullscreenBeforeMapping(display.window);
+  if (display.windowShown) return;
+  display.windowShown = true;
+  if (SDL_GetWindowFlags(display.window) & SDL_WINDOW_FULLSCREEN) {
+    platform::detail::MarkFullscreenBeforeMapping(display.window);
+  }
   SDL_ShowWindow(display.window);
 }
 
@@ -226,6 +231,7 @@ void ShutdownDisplay() {
   CloseRenderer();
   if (display.window) SDL_DestroyWindow(display.window);
   display.window = nullptr;
+  display.windowShown = false;
 }
 
 // The handles stay where they are, unused, until the process ends.

@@ -6,7 +6,12 @@
 
 #include <SDL.h>
 #include <fcntl.h>
+#include <pthread.h>
+#include <sys/prctl.h>
 #include <unistd.h>
+
+#include <array>
+#include <csignal>
 
 #include <chrono>
 #include <climits>
@@ -39,6 +44,7 @@ struct SystemState {
   bool trapExits = false;
   bool virtualClock = false;
   Double virtualMs = 0;
+  pid_t boxOwner = 0;  // the process showing a message box, while it does
   std::vector<platform::test::NotifyRecord> notifyLog;
   Sink stdoutSink;
   Sink stderrSink;
@@ -85,6 +91,41 @@ bool StartSdl() {
   const platform::detail::QuietStderr quiet;
   return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
 }
+
+// A process forked while a message box is open is the box's own: it ends
+// when the process showing the box does, and at once if that one is gone.
+void TieBoxChildToParent() {
+  const pid_t parent = State().boxOwner;
+  if (parent == 0) return;
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (getppid() != parent) _exit(1);
+}
+
+// While a message box is open, SDL waits for the child that shows it, and
+// its own handlers would turn SIGTERM and SIGINT into a quit event nobody
+// reads; for that time they end the process at once, as by default, and the
+// box with it.
+class MessageBoxSignals {
+ public:
+  MessageBoxSignals() {
+    static const bool registered = pthread_atfork(nullptr, nullptr, TieBoxChildToParent) == 0;
+    (void)registered;
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    for (size_t i = 0; i < kSignals.size(); ++i) sigaction(kSignals[i], &byDefault, &saved_[i]);
+    State().boxOwner = getpid();
+  }
+  ~MessageBoxSignals() {
+    State().boxOwner = 0;
+    for (size_t i = 0; i < kSignals.size(); ++i) sigaction(kSignals[i], &saved_[i], nullptr);
+  }
+  MessageBoxSignals(const MessageBoxSignals&) = delete;
+  MessageBoxSignals& operator=(const MessageBoxSignals&) = delete;
+
+ private:
+  static constexpr std::array<int, 2> kSignals = {SIGTERM, SIGINT};
+  std::array<struct sigaction, kSignals.size()> saved_{};
+};
 
 // Ends the process with the status, or throws it when exits are trapped.
 [[noreturn]] void Terminate(Int status, const std::string& text) {
@@ -211,6 +252,7 @@ void Notify(const String& text, Int serious) {
   if (platform::IsHeadless()) return;
   const Uint32 kind = serious ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
   SDL_Window* parent = platform::IsInitialised() ? platform::detail::Window() : nullptr;
+  const MessageBoxSignals signals;
   SDL_ShowSimpleMessageBox(kind, title.c_str(), message.c_str(), parent);
 }
 

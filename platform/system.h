@@ -31,7 +31,9 @@ bool IsInitialised();
 extern String AppTitle;
 
 // A modal message box with one "OK" button, titled AppTitle; returns once
-// dismissed. Headless or without a display it only records the text.
+// dismissed. SIGTERM or SIGINT while it is open ends the process at once, as
+// by default, box and all. Headless or without a display it only records the
+// text.
 void Notify(const String& text, Int serious = 0);
 // Writes the text to standard error (one byte per code unit, no line break),
 // flushes it, shuts the platform down and ends the process with status 255.
