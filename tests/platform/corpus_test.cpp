@@ -1,9 +1,11 @@
 // The regression corpus (tests/corpus): damaged and hostile files that once
 // made a loader misbehave. Every file goes through every loader family and
-// must give Null or a valid object, within a second of processor time and
-// without a large rise in the process's peak memory. Processor time, not
+// must give Null or a valid object, within five seconds of processor time
+// and without a large rise in the process's peak memory. Processor time, not
 // wall time: the suite runs in parallel, and a loaded machine must not fail
-// a load that does its work quickly.
+// a load that does its work quickly. The limit is several times the slowest
+// legitimate file under the sanitizers on a busy machine (the progressive
+// JPEG, up to about 1.2 s); the faults it guards against took 15 s and more.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -20,7 +22,7 @@
 
 namespace {
 
-constexpr double kMaxSeconds = 1.0;
+constexpr double kMaxSeconds = 5.0;
 constexpr long kMaxPeakGrowthKb = 256 * 1024;
 
 // Processor time this thread has used, in seconds.
