@@ -125,24 +125,34 @@ Ref<TImage> GlyphImage(const FT_Bitmap& bitmap) {
   return covered ? LoadImage(pixmap, FILTEREDIMAGE) : nullptr;
 }
 
-// Whether the loaded glyph's outline is at most kMaxGlyphEms wide and high, so
-// that a damaged font cannot make a giant bitmap. Bitmap glyphs are as large
-// as the file holds.
-bool OutlineWithinLimits(FT_Face face) {
+// Whether the loaded glyph is at most kMaxGlyphEms wide and high: an outline
+// by its box, a bitmap by the size its header claims.
+bool WithinLimits(FT_Face face) {
   const FT_GlyphSlot slot = face->glyph;
-  if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return true;
-  FT_BBox box;
-  FT_Outline_Get_CBox(&slot->outline, &box);
+  FT_BBox box{0, 0, FT_Pos(slot->bitmap.width) * 64, FT_Pos(slot->bitmap.rows) * 64};
+  if (slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_Outline_Get_CBox(&slot->outline, &box);
   const FT_Pos limit = kMaxGlyphEms * face->size->metrics.y_ppem * 64;  // 26.6 fixed point
   return box.xMax - box.xMin <= limit && box.yMax - box.yMin <= limit;
+}
+
+// Whether the glyph is loaded and within the limits, so that a damaged font
+// cannot make a giant bitmap. FreeType allocates an embedded bitmap (an sbix
+// or CBDT PNG, say) at the size its header claims before decoding it, so the
+// glyph is first loaded for that size alone; outlines load in full either way.
+bool LoadWithinLimits(FT_Face face, Int index, FT_Int32 flags) {
+  if (FT_Load_Glyph(face, FT_UInt(index), flags | FT_LOAD_BITMAP_METRICS_ONLY) != 0 ||
+      !WithinLimits(face)) {
+    return false;
+  }
+  return face->glyph->format != FT_GLYPH_FORMAT_BITMAP ||
+         FT_Load_Glyph(face, FT_UInt(index), flags) == 0;
 }
 
 // Null when the glyph cannot be loaded, is outside the limits or is too large
 // for the memory at hand.
 Ref<TImageGlyph> RenderGlyph(FT_Face face, Int index, Int style, Int ascender) {
   const bool smooth = (style & SMOOTHFONT) != 0;
-  const FT_Int32 target = smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO;
-  if (FT_Load_Glyph(face, FT_UInt(index), target) != 0 || !OutlineWithinLimits(face)) {
+  if (!LoadWithinLimits(face, index, smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO)) {
     return nullptr;
   }
   const FT_GlyphSlot slot = face->glyph;

@@ -27,8 +27,8 @@ class TImageFont : public Object {
   Int CharToGlyph(Int code);
   // The glyph (made on first use); Null for an index out of range, so also
   // for CharToGlyph's negative "none", and for a glyph that cannot be
-  // rendered, whose outline is more than 16 ems wide or high, or that is too
-  // large for the memory at hand.
+  // rendered, is more than 16 ems wide or high (outline or bitmap alike) or
+  // is too large for the memory at hand.
   Ref<TImageGlyph> LoadGlyph(Int index);
   // The font's line height in pixels (ascender - descender).
   Int Height() const { return height; }
