@@ -8,6 +8,7 @@
 #include FT_OUTLINE_H
 
 #include <cstdlib>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -45,24 +46,52 @@ void ReleaseLibraryWhenIdle() {
   fonts.library = nullptr;
 }
 
-FT_Face FaceOf(const TImageFont& font) { return static_cast<FT_Face>(font.face); }
+}  // namespace
 
-// Takes the face and the bytes it reads (empty when they are static) over;
-// Null (and the face freed) when it has no such size.
-Ref<TImageFont> MakeFont(FT_Face face, std::vector<Byte> bytes, Int size, Int style,
-                         const String& source) {
-  if (FT_Set_Pixel_Sizes(face, 0, FT_UInt(size)) != 0) {
-    FT_Done_Face(face);
-    return nullptr;
+// A FreeType face and the file it reads, which lives as long as the face.
+struct platform::detail::FontFace {
+  explicit FontFace(std::vector<Byte> bytes = {}) : file(std::move(bytes)) {}
+  FontFace(const FontFace&) = delete;
+  FontFace& operator=(const FontFace&) = delete;
+  ~FontFace() {
+    if (!handle) return;
+    FT_Done_Face(handle);
+    --fonts.openFaces;
+    ReleaseLibraryWhenIdle();
   }
+
+  // Whether FreeType reads a face from the bytes, which live as long as this:
+  // the file, or static bytes.
+  bool Open(const Byte* data, std::size_t size) {
+    FT_Library library = size == 0 ? nullptr : Library();
+    if (!library || FT_New_Memory_Face(library, data, FT_Long(size), 0, &handle) != 0) {
+      handle = nullptr;
+      return false;
+    }
+    ++fonts.openFaces;
+    return true;
+  }
+
+  std::vector<Byte> file;
+  FT_Face handle = nullptr;
+};
+
+namespace {
+
+using platform::detail::FontFace;
+
+FT_Face FaceOf(const TImageFont& font) { return font.face->handle; }
+
+// Null when the face has no such size.
+Ref<TImageFont> MakeFont(std::unique_ptr<FontFace> face, Int size, Int style,
+                         const String& source) {
+  if (FT_Set_Pixel_Sizes(face->handle, 0, FT_UInt(size)) != 0) return nullptr;
   auto font = New<TImageFont>();
-  ++fonts.openFaces;
-  font->face = face;
-  font->faceBytes = std::move(bytes);  // moved, the buffer stays where the face reads it
+  font->face = std::move(face);
   font->size = size;
   font->style = style;
   font->source = source;
-  const FT_Size_Metrics& metrics = face->size->metrics;
+  const FT_Size_Metrics& metrics = FaceOf(*font)->size->metrics;
   font->ascender = Int(metrics.ascender >> 6);
   font->height = Int((metrics.ascender - metrics.descender) >> 6);
   return font;
@@ -96,57 +125,65 @@ Ref<TImage> GlyphImage(const FT_Bitmap& bitmap) {
   return covered ? LoadImage(pixmap, FILTEREDIMAGE) : nullptr;
 }
 
-// Whether the loaded glyph's outline is at most kMaxGlyphEms wide and high, so
-// that a damaged font cannot make a giant bitmap. Bitmap glyphs are as large
-// as the file holds.
-bool OutlineWithinLimits(FT_Face face) {
+// Whether the loaded glyph is at most kMaxGlyphEms wide and high: an outline
+// by its box, a bitmap by the size its header claims.
+bool WithinLimits(FT_Face face) {
   const FT_GlyphSlot slot = face->glyph;
-  if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return true;
-  FT_BBox box;
-  FT_Outline_Get_CBox(&slot->outline, &box);
+  FT_BBox box{0, 0, FT_Pos(slot->bitmap.width) * 64, FT_Pos(slot->bitmap.rows) * 64};
+  if (slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_Outline_Get_CBox(&slot->outline, &box);
   const FT_Pos limit = kMaxGlyphEms * face->size->metrics.y_ppem * 64;  // 26.6 fixed point
   return box.xMax - box.xMin <= limit && box.yMax - box.yMin <= limit;
 }
 
-// Null when the glyph cannot be loaded or is outside the limits.
+// Whether the glyph is loaded and within the limits, so that a damaged font
+// cannot make a giant bitmap. FreeType allocates an embedded bitmap (an sbix
+// or CBDT PNG, say) at the size its header claims before decoding it, so the
+// glyph is first loaded for that size alone; outlines load in full either way.
+bool LoadWithinLimits(FT_Face face, Int index, FT_Int32 flags) {
+  if (FT_Load_Glyph(face, FT_UInt(index), flags | FT_LOAD_BITMAP_METRICS_ONLY) != 0 ||
+      !WithinLimits(face)) {
+    return false;
+  }
+  return face->glyph->format != FT_GLYPH_FORMAT_BITMAP ||
+         FT_Load_Glyph(face, FT_UInt(index), flags) == 0;
+}
+
+// Null when the glyph cannot be loaded, is outside the limits or is too large
+// for the memory at hand.
 Ref<TImageGlyph> RenderGlyph(FT_Face face, Int index, Int style, Int ascender) {
   const bool smooth = (style & SMOOTHFONT) != 0;
-  const FT_Int32 target = smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO;
-  if (FT_Load_Glyph(face, FT_UInt(index), target) != 0 || !OutlineWithinLimits(face)) {
+  if (!LoadWithinLimits(face, index, smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO)) {
     return nullptr;
   }
   const FT_GlyphSlot slot = face->glyph;
   if (FT_Render_Glyph(slot, smooth ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0) {
     return nullptr;
   }
-  auto glyph = New<TImageGlyph>();
-  glyph->_advance = Float(slot->advance.x >> 6);
-  glyph->_x = slot->bitmap_left;
-  glyph->_y = ascender - slot->bitmap_top;
-  glyph->_image = GlyphImage(slot->bitmap);
-  return glyph;
+  try {
+    auto glyph = New<TImageGlyph>();
+    glyph->_advance = Float(slot->advance.x >> 6);
+    glyph->_x = slot->bitmap_left;
+    glyph->_y = ascender - slot->bitmap_top;
+    glyph->_image = GlyphImage(slot->bitmap);
+    return glyph;
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
 }
 
 Ref<TImageFont> LoadDefaultFont() {
-  FT_Library library = Library();
-  FT_Face face = nullptr;
-  if (!library || FT_New_Memory_Face(library, quorvane_default_font,
-                                     FT_Long(quorvane_default_font_size), 0, &face) != 0) {
-    RuntimeError("The built-in font could not be loaded");
+  auto face = std::make_unique<FontFace>();
+  Ref<TImageFont> font;
+  if (face->Open(quorvane_default_font, quorvane_default_font_size)) {
+    font = MakeFont(std::move(face), kDefaultFontSize, SMOOTHFONT, "default");
   }
-  Ref<TImageFont> font = MakeFont(face, {}, kDefaultFontSize, SMOOTHFONT, "default");
   if (!font) RuntimeError("The built-in font could not be loaded");
   return font;
 }
 
 }  // namespace
 
-TImageFont::~TImageFont() {
-  if (!face) return;
-  FT_Done_Face(FaceOf(*this));
-  --fonts.openFaces;
-  ReleaseLibraryWhenIdle();
-}
+TImageFont::~TImageFont() = default;
 
 Int TImageFont::CharToGlyph(Int code) {
   const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
@@ -168,13 +205,13 @@ Ref<TImageGlyph> TImageFont::LoadGlyph(Int index) {
 // a FIFO or device in place of the file cannot block it.
 Ref<TImageFont> LoadImageFont(const String& path, Int size, Int style) {
   if (size <= 0) return nullptr;
-  std::vector<Byte> bytes = platform::detail::ReadWholeFile(path.ToUtf8());
-  FT_Library library = bytes.empty() ? nullptr : Library();
-  FT_Face face = nullptr;
-  if (!library || FT_New_Memory_Face(library, bytes.data(), FT_Long(bytes.size()), 0, &face) != 0) {
+  try {
+    auto face = std::make_unique<FontFace>(platform::detail::ReadWholeFile(path.ToUtf8()));
+    if (!face->Open(face->file.data(), face->file.size())) return nullptr;
+    return MakeFont(std::move(face), size, style, path);
+  } catch (const std::bad_alloc&) {
     return nullptr;
   }
-  return MakeFont(face, std::move(bytes), size, style, path);
 }
 
 // The default font's source reads "default", which is how the draw log

@@ -2,9 +2,13 @@
 #pragma once
 
 #include <map>
-#include <vector>
+#include <memory>
 
 #include "platform/image.h"
+
+namespace platform::detail {
+struct FontFace;
+}
 
 constexpr Int SMOOTHFONT = 4;
 
@@ -23,7 +27,8 @@ class TImageFont : public Object {
   Int CharToGlyph(Int code);
   // The glyph (made on first use); Null for an index out of range, so also
   // for CharToGlyph's negative "none", and for a glyph that cannot be
-  // rendered or whose outline is more than 16 ems wide or high.
+  // rendered, is more than 16 ems wide or high (outline or bitmap alike) or
+  // is too large for the memory at hand.
   Ref<TImageGlyph> LoadGlyph(Int index);
   // The font's line height in pixels (ascender - descender).
   Int Height() const { return height; }
@@ -33,14 +38,13 @@ class TImageFont : public Object {
   Int height = 0;
   Int ascender = 0;
   String source;
-  void* face = nullptr;         // platform-internal
-  std::vector<Byte> faceBytes;  // platform-internal: the file the face reads, while it lives
+  std::unique_ptr<platform::detail::FontFace> face;  // platform-internal
   std::map<Int, Ref<TImageGlyph>> glyphs;
 };
 
 // Null when the file is missing, not a regular file (a folder, device or
-// FIFO), larger than INT_MAX bytes, unreadable or not a font, or when size is
-// not above 0.
+// FIFO), larger than INT_MAX bytes or than the memory at hand, unreadable or
+// not a font, or when size is not above 0.
 Ref<TImageFont> LoadImageFont(const String& path, Int size, Int style = SMOOTHFONT);
 // The built-in default font (never Null).
 Ref<TImageFont> DefaultFont();

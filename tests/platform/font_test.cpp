@@ -94,6 +94,16 @@ TEST(FontTest, GlyphImagesAreWhiteCoverage) {
   }
 }
 
+// A bitmap font's glyphs pass the size check on their metrics alone, then
+// load in full.
+TEST(FontTest, BitmapGlyphsRender) {
+  const Ref<TImageFont> font = LoadImageFont("/usr/share/fonts/X11/misc/10x20.pcf.gz", 20);
+  ASSERT_TRUE(font);
+  const Ref<TImageGlyph> glyph = GlyphOf(font, 'A');
+  ASSERT_TRUE(glyph && glyph->_image);
+  EXPECT_LE(glyph->_y + glyph->_image->height, font->Height());
+}
+
 // Whole advances summed without kerning; characters without glyphs add
 // nothing.
 TEST(FontTest, TextWidthSumsAdvances) {
