@@ -175,23 +175,23 @@ bool DecodeVorbis(OggVorbis_File& file, const vorbis_info& first, Long maxSample
   }
 }
 
-// The stream decoded and mixed down. When its pages give its length, a
-// stream longer than maxSamples over all channels is refused before
-// decoding, the output is allocated once, and a stream that decodes to more
-// than its length is refused as damaged.
+// The stream decoded and mixed down into floats allocated once. Its length
+// is known before decoding (libvorbisfile finds it from the last page of a
+// stream it can seek in, as it can in memory): a stream longer than
+// maxSamples over all channels is refused at once, and one that decodes to
+// more than its length is refused as damaged.
 std::shared_ptr<SoundData> ReadVorbis(OggVorbis_File& file, Long maxSamples) {
   const vorbis_info* first = ov_info(&file, -1);
-  if (!first || first->channels < 1) return nullptr;
+  const Long frames = ov_pcm_total(&file, -1);
+  if (!first || first->channels < 1 || frames < 0 || frames > maxSamples / first->channels) {
+    return nullptr;
+  }
   auto data = std::make_shared<SoundData>();
   data->channels = first->channels == 1 ? 1 : 2;
   // A rate past Int's range stays past every rate a sound may have.
   data->rate = static_cast<Int>(std::min<long>(first->rate, INT_MAX));
-  if (const Long frames = ov_pcm_total(&file, -1); frames >= 0) {
-    if (frames > maxSamples / first->channels) return nullptr;
-    maxSamples = frames * first->channels;
-    data->samples.reserve(static_cast<size_t>(frames * data->channels));
-  }
-  return DecodeVorbis(file, *first, maxSamples, data->samples) ? data : nullptr;
+  data->samples.reserve(static_cast<size_t>(frames * data->channels));
+  return DecodeVorbis(file, *first, frames * first->channels, data->samples) ? data : nullptr;
 }
 
 std::shared_ptr<SoundData> DecodeOgg(Bytes bytes, Long maxSamples) {

@@ -28,9 +28,9 @@ constexpr Int kMaxSoundRate = 384000;
 // empty, truncated or corrupt, has a rate outside 1 to kMaxSoundRate, holds
 // more than kMaxSoundSamples samples over all its channels, or does not fit
 // in the memory at hand. Memory besides the file's bytes: the decoded floats,
-// at most kMaxSoundSamples of them (an Ogg's allocated once when its pages
-// give its length, else growing to at most twice that), and for a WAV, SDL's
-// copy of its samples. Prints nothing.
+// at most kMaxSoundSamples of them (an Ogg's allocated once); for a WAV, also
+// SDL's copy of its samples and, while samples mixed down to stereo are
+// trimmed to size, a second copy of the stereo ones. Prints nothing.
 std::shared_ptr<const SoundData> DecodeSoundFile(const std::string& path);
 
 // As DecodeSoundFile, from the file's bytes, with the cap given; allocation
