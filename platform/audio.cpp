@@ -116,13 +116,6 @@ Double FrameToMs(Long frame) {
   return device.startMs + static_cast<Double>(frame) * 1000.0 / device.mixer.deviceRate;
 }
 
-// Whether a voice is playing or fading out after a cut.
-bool AnySounding(const Mixer& mixer) {
-  return std::any_of(mixer.voices.begin(), mixer.voices.end(), [](const Voice& voice) {
-    return voice.state == VoiceState::Playing || voice.state == VoiceState::Stopping;
-  });
-}
-
 // Mixes up to the clock's current frame; silence needs no mixing.
 void AdvanceSilentDevice() {
   Mixer& mixer = device.mixer;
@@ -130,7 +123,7 @@ void AdvanceSilentDevice() {
   Long due =
       static_cast<Long>(std::floor(elapsedMs * mixer.deviceRate / 1000.0)) - mixer.framesMixed;
   device.scratch.resize(2 * kDeviceFrames);
-  while (due > 0 && AnySounding(mixer)) {
+  while (due > 0 && platform::mixer::AnySounding(mixer)) {
     const Long frames = std::min<Long>(due, kDeviceFrames);
     platform::mixer::Mix(mixer, std::span(device.scratch).first(2 * frames));
     due -= frames;
@@ -144,12 +137,12 @@ void AdvanceSilentDevice() {
 void CatchUp() {
   if (!device.open) return;
   if (device.output == 0) AdvanceSilentDevice();
-  std::vector<Voice> ended;
+  std::vector<Voice> finished;
   {
     DeviceLock lock;
-    ended = platform::mixer::TakeEnded(device.mixer);
+    finished = platform::mixer::TakeFinished(device.mixer);
   }
-  for (const Voice& voice : ended) {
+  for (const Voice& voice : finished) {
     if (voice.state != VoiceState::Ended) continue;
     const Double timeMs =
         device.output == 0 ? FrameToMs(voice.endFrame) : platform::detail::NowMs();

@@ -90,6 +90,10 @@ void Mix(Mixer& mixer, std::span<float> out) {
   mixer.framesMixed += static_cast<Long>(out.size() / 2);
 }
 
+bool AnySounding(const Mixer& mixer) {
+  return std::any_of(mixer.voices.begin(), mixer.voices.end(), IsSounding);
+}
+
 Voice* FindPlaying(Mixer& mixer, Long id) {
   auto found = std::find_if(mixer.voices.begin(), mixer.voices.end(), [id](const Voice& voice) {
     return voice.id == id && voice.state == VoiceState::Playing;
@@ -105,13 +109,14 @@ bool StopVoice(Mixer& mixer, Long id) {
   return true;
 }
 
-std::vector<Voice> TakeEnded(Mixer& mixer) {
+std::vector<Voice> TakeFinished(Mixer& mixer) {
   auto& voices = mixer.voices;
   if (std::none_of(voices.begin(), voices.end(), IsFinished)) return {};
   const auto first = std::stable_partition(voices.begin(), voices.end(), IsSounding);
-  std::vector<Voice> ended(std::make_move_iterator(first), std::make_move_iterator(voices.end()));
+  std::vector<Voice> finished(std::make_move_iterator(first),
+                              std::make_move_iterator(voices.end()));
   voices.erase(first, voices.end());
-  return ended;
+  return finished;
 }
 
 }  // namespace platform::mixer

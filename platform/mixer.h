@@ -30,8 +30,8 @@ constexpr Long kSubframes = 256;
 
 // Playing: heard at its volume. Stopping: cut by StopVoice and fading out,
 // no longer the channel's voice. Ended: ran past its last frame. Stopped:
-// faded out after a cut. Ended and Stopped voices are silent and wait for
-// TakeEnded.
+// faded out after a cut. Ended and Stopped voices are finished: silent,
+// they wait for TakeFinished.
 enum class VoiceState { Playing, Stopping, Ended, Stopped };
 
 // Device frames over which a cut voice fades to silence (5 ms), so that a
@@ -61,10 +61,13 @@ struct Mixer {
 // (interpolated linearly at step rate * sourceRate / deviceRate, times its
 // gain; mono voices on both sides), clamped to [-1, 1]. Advances the voices;
 // a voice that runs past its last frame becomes Ended (it stays in the list
-// until TakeEnded) and is silent from then on. A Stopping voice's gain falls
+// until TakeFinished) and is silent from then on. A Stopping voice's gain falls
 // linearly from its volume towards 0 by one FadeFrames-th per device frame;
 // once the fade (or its sound) is over it is Stopped.
 void Mix(Mixer& mixer, std::span<float> out);
+
+// Whether any voice is heard: Playing, or Stopping while it fades out.
+bool AnySounding(const Mixer& mixer);
 
 // The playing voice of a channel, or nullptr (also while it fades out).
 Voice* FindPlaying(Mixer& mixer, Long id);
@@ -74,6 +77,6 @@ Voice* FindPlaying(Mixer& mixer, Long id);
 bool StopVoice(Mixer& mixer, Long id);
 // Removes and returns the Ended and Stopped voices, in start order (no
 // allocation when there are none).
-std::vector<Voice> TakeEnded(Mixer& mixer);
+std::vector<Voice> TakeFinished(Mixer& mixer);
 
 }  // namespace platform::mixer

@@ -2,7 +2,7 @@
 // (SDL's reader: PCM 8/16/32-bit, float, ADPCM, after a check of its chunk
 // sizes) and then as Ogg Vorbis (libvorbisfile, mixed down as it decodes);
 // either way the result is float samples at the file's own rate, within
-// kMaxSoundSamples.
+// kMaxSoundSamples and kMaxSoundRate.
 #include "platform/sound_decoders.h"
 
 #include <SDL.h>
@@ -27,8 +27,10 @@ namespace {
 using Bytes = std::span<const Byte>;
 
 // SDL's samples (any format, one to eight channels) as floats, mono or
-// stereo, at the same rate; nullptr when SDL cannot convert them or when
-// there would be more than maxSamples. Non-finite values (a corrupt float
+// stereo, at the same rate, in whole frames: a partial frame at the end (SDL
+// passes one on when the file's block alignment does not match its channels)
+// is dropped. nullptr when SDL cannot convert them or when they number more
+// than maxSamples over all channels. Non-finite values (a corrupt float
 // file) become silence.
 std::shared_ptr<SoundData> ToSoundData(const SDL_AudioSpec& spec, std::span<const Uint8> bytes,
                                        Long maxSamples) {
@@ -38,8 +40,9 @@ std::shared_ptr<SoundData> ToSoundData(const SDL_AudioSpec& spec, std::span<cons
                                                   AUDIO_F32SYS, outChannels, spec.freq) < 0) {
     return nullptr;
   }
-  const Long frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-  if (static_cast<Long>(bytes.size()) / frameBytes * outChannels > maxSamples) return nullptr;
+  const size_t frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+  bytes = bytes.first(bytes.size() - bytes.size() % frameBytes);
+  if (static_cast<Long>(bytes.size() / frameBytes) * spec.channels > maxSamples) return nullptr;
   auto data = std::make_shared<SoundData>();
   data->channels = outChannels;
   data->rate = spec.freq;
@@ -153,28 +156,42 @@ class VorbisStream {
   bool open_ = false;
 };
 
-// The stream decoded and mixed down as it goes; nullptr for a hole or a
-// damaged packet, links that differ in channels or rate, or more samples
-// than maxSamples (refused before decoding when the stream's length says so).
-std::shared_ptr<SoundData> ReadVorbis(OggVorbis_File& file, Long maxSamples) {
-  const vorbis_info* first = ov_info(&file, -1);
-  if (!first || first->channels < 1) return nullptr;
-  const Int channels = first->channels;
-  auto data = std::make_shared<SoundData>();
-  data->channels = channels == 1 ? 1 : 2;
-  data->rate = static_cast<Int>(first->rate);
-  if (ov_pcm_total(&file, -1) > maxSamples / data->channels) return nullptr;
-  for (;;) {
+// Decodes the rest of the stream, mixed down, onto `out`; false for a hole
+// or a damaged packet, links that differ from the first in channels or rate,
+// or more than maxSamples samples over all channels (checked before each
+// block is mixed down).
+bool DecodeVorbis(OggVorbis_File& file, const vorbis_info& first, Long maxSamples,
+                  std::vector<float>& out) {
+  for (Long decoded = 0;;) {
     float** pcm = nullptr;
     int link = 0;
     const long frames = ov_read_float(&file, &pcm, 4096, &link);
-    if (frames == 0) return data;
-    if (frames < 0) return nullptr;
+    if (frames <= 0) return frames == 0;
     const vorbis_info* info = ov_info(&file, link);
-    if (!info || info->channels != channels || info->rate != first->rate) return nullptr;
-    const std::span<const float* const> planes(pcm, static_cast<size_t>(channels));
-    if (!AppendDownmixed(data->samples, planes, frames, maxSamples)) return nullptr;
+    if (!info || info->channels != first.channels || info->rate != first.rate) return false;
+    decoded += Long{frames} * first.channels;
+    if (decoded > maxSamples) return false;
+    AppendDownmixed(out, {pcm, static_cast<size_t>(first.channels)}, frames);
   }
+}
+
+// The stream decoded and mixed down into floats allocated once. Its length
+// is known before decoding (libvorbisfile finds it from the last page of a
+// stream it can seek in, as it can in memory): a stream longer than
+// maxSamples over all channels is refused at once, and one that decodes to
+// more than its length is refused as damaged.
+std::shared_ptr<SoundData> ReadVorbis(OggVorbis_File& file, Long maxSamples) {
+  const vorbis_info* first = ov_info(&file, -1);
+  const Long frames = ov_pcm_total(&file, -1);
+  if (!first || first->channels < 1 || frames < 0 || frames > maxSamples / first->channels) {
+    return nullptr;
+  }
+  auto data = std::make_shared<SoundData>();
+  data->channels = first->channels == 1 ? 1 : 2;
+  // A rate past Int's range stays past every rate a sound may have.
+  data->rate = static_cast<Int>(std::min<long>(first->rate, INT_MAX));
+  data->samples.reserve(static_cast<size_t>(frames * data->channels));
+  return DecodeVorbis(file, *first, frames * first->channels, data->samples) ? data : nullptr;
 }
 
 std::shared_ptr<SoundData> DecodeOgg(Bytes bytes, Long maxSamples) {
@@ -214,12 +231,8 @@ bool WavChunksFit(Bytes file) {
   return true;
 }
 
-bool AppendDownmixed(std::vector<float>& out, std::span<const float* const> planes, Long frames,
-                     Long maxSamples) {
+void AppendDownmixed(std::vector<float>& out, std::span<const float* const> planes, Long frames) {
   const Long outChannels = planes.size() == 1 ? 1 : 2;
-  if (planes.empty() || static_cast<Long>(out.size()) + frames * outChannels > maxSamples) {
-    return false;
-  }
   std::array<std::vector<const float*>, 2> sides;
   for (size_t c = 0; c < planes.size(); ++c) {
     const char side = Side(c, planes.size());
@@ -233,13 +246,16 @@ bool AppendDownmixed(std::vector<float>& out, std::span<const float* const> plan
       out.push_back(sum / static_cast<float>(sides[o].size()));
     }
   }
-  return true;
 }
 
+// The rate is checked here for both formats: the mixer steps through a sound
+// at its rate, and Ogg's, unlike WAV's, never meets SDL's checks.
 std::shared_ptr<const SoundData> DecodeSound(Bytes file, Long maxSamples) {
   if (file.empty()) return nullptr;
-  if (auto data = DecodeWav(file, maxSamples)) return data;
-  return DecodeOgg(file, maxSamples);
+  auto data = DecodeWav(file, maxSamples);
+  if (!data) data = DecodeOgg(file, maxSamples);
+  if (!data || data->rate < 1 || data->rate > kMaxSoundRate) return nullptr;
+  return data;
 }
 
 // As the image loaders do, a sound too large for the memory at hand is one

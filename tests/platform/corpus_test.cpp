@@ -19,6 +19,7 @@
 #include "platform/headless_start.h"
 #include "platform/image_codecs.h"
 #include "platform/mixer.h"
+#include "platform/sound_decoders.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ void LoadSoundOrNull(const String& path) {
   ASSERT_TRUE(sound->data);
   EXPECT_TRUE(sound->data->channels == 1 || sound->data->channels == 2);
   EXPECT_GT(sound->data->rate, 0);
+  EXPECT_LE(sound->data->rate, platform::detail::kMaxSoundRate);
   EXPECT_EQ(sound->data->samples.size() % std::size_t(sound->data->channels), 0u);
 }
 

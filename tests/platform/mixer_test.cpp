@@ -155,13 +155,13 @@ TEST(Mixer, EndedVoiceIsSilentAndLeaves) {
   EXPECT_EQ(platform::mixer::FindPlaying(mixer, 1), nullptr);
   EXPECT_NE(platform::mixer::FindPlaying(mixer, 2), nullptr);
 
-  const std::vector<Voice> ended = platform::mixer::TakeEnded(mixer);
+  const std::vector<Voice> ended = platform::mixer::TakeFinished(mixer);
   ASSERT_EQ(ended.size(), 1u);
   EXPECT_EQ(ended[0].id, 1);
   EXPECT_EQ(ended[0].endFrame, 10);
   ASSERT_EQ(mixer.voices.size(), 1u);
   EXPECT_EQ(mixer.voices[0].id, 2);
-  EXPECT_TRUE(platform::mixer::TakeEnded(mixer).empty());
+  EXPECT_TRUE(platform::mixer::TakeFinished(mixer).empty());
 }
 
 // A cut voice stops being its channel's at once, but what was heard falls
@@ -188,7 +188,7 @@ TEST(Mixer, StoppedVoiceFadesOutThenLeaves) {
       const float shortVoice = i < 10 ? 0.3f * static_cast<float>(fade - i) / fade : 0.0f;
       ASSERT_NEAR(left[i], 0.1f + tail + shortVoice, 1e-6) << deviceRate << " Hz, frame " << i;
     }
-    const std::vector<Voice> ended = platform::mixer::TakeEnded(mixer);
+    const std::vector<Voice> ended = platform::mixer::TakeFinished(mixer);
     ASSERT_EQ(ended.size(), 2u) << deviceRate;
     for (const Voice& voice : ended) EXPECT_EQ(voice.state, VoiceState::Stopped);
     ASSERT_EQ(mixer.voices.size(), 1u);
