@@ -1,11 +1,11 @@
-// BMP files through SDL's reader, converted to ARGB words. The header is
-// checked first, so that SDL never allocates for a hostile size and a file
+// BMP files through SDL's reader, converted to ARGB words straight into the
+// pixmap. The header is checked first, so that SDL never allocates for a
+// hostile size, nor more than 8 bits a pixel for a run-length file, and a file
 // missing part of its pixel rows is refused.
 #include <SDL.h>
 
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 
 #include "platform/image_codecs.h"
@@ -62,32 +62,37 @@ std::optional<BmpHeader> ReadHeader(Bytes file) {
   return header;
 }
 
-// Whether the size is within the limits and the file holds every uncompressed
-// row in full, so that a short file is refused before SDL allocates for it.
+// Whether the size is within the limits, run-length data is of the depth its
+// compression packs (SDL makes its surface of the depth the header claims),
+// and the file holds every row of any other data uncompressed.
 bool Acceptable(const BmpHeader& header, std::size_t fileSize) {
-  constexpr Long kUncompressed = 0;
-  constexpr Long kBitFields = 3;
+  constexpr Long kRunLength8 = 1;
+  constexpr Long kRunLength4 = 2;
   if (!FitsImageLimits(header.width, header.height)) {
     return false;
   }
-  if (header.compression != kUncompressed && header.compression != kBitFields) {
-    return true;
+  if (header.compression == kRunLength8 || header.compression == kRunLength4) {
+    return header.bitCount == (header.compression == kRunLength8 ? 8 : 4);
   }
   const Long rowBytes = (header.width * header.bitCount + 31) / 32 * 4;
   return header.dataOffset + rowBytes * header.height <= static_cast<Long>(fileSize);
 }
 
-Ref<TPixmap> CopyPixels(const SDL_Surface& surface, bool hasAlpha) {
-  auto pixmap = NewDecodedPixmap(surface.w, surface.h, hasAlpha);
+// A new pixmap of the surface in ARGB words, converted by SDL straight into
+// the pixmap's pixels.
+Ref<TPixmap> ToPixmap(SDL_Surface& loaded) {
+  auto pixmap = NewDecodedPixmap(loaded.w, loaded.h, loaded.format->Amask != 0);
   if (!pixmap) {
     return nullptr;
   }
-  const auto* rows = static_cast<const Byte*>(surface.pixels);
-  for (Int y = 0; y < surface.h; ++y) {
-    std::memcpy(pixmap->Row(y), rows + static_cast<std::ptrdiff_t>(y) * surface.pitch,
-                static_cast<std::size_t>(surface.w) * 4);
-  }
-  return pixmap;
+  SDL_Surface* target =
+      SDL_CreateRGBSurfaceWithFormatFrom(pixmap->PixelPtr(0, 0), pixmap->width, pixmap->height, 32,
+                                         pixmap->pitch, SDL_PIXELFORMAT_ARGB8888);
+  const bool converted = target != nullptr &&
+                         SDL_SetSurfaceBlendMode(&loaded, SDL_BLENDMODE_NONE) == 0 &&
+                         SDL_BlitSurface(&loaded, nullptr, target, nullptr) == 0;
+  SDL_FreeSurface(target);
+  return converted ? pixmap : nullptr;
 }
 
 }  // namespace
@@ -105,14 +110,8 @@ Ref<TPixmap> DecodeBmp(Bytes file) {
   if (loaded == nullptr) {
     return nullptr;
   }
-  const bool hasAlpha = loaded->format->Amask != 0;
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+  Ref<TPixmap> pixmap = ToPixmap(*loaded);
   SDL_FreeSurface(loaded);
-  if (argb == nullptr) {
-    return nullptr;
-  }
-  Ref<TPixmap> pixmap = CopyPixels(*argb, hasAlpha);
-  SDL_FreeSurface(argb);
   return pixmap;
 }
 

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <new>
 
 #include "platform/detail.h"
 #include "platform/draw.h"
@@ -77,6 +78,16 @@ void DrawFrame(TImage& image, Int frame, const SDL_Rect* source,
   platform::detail::DrawTexture(static_cast<SDL_Texture*>(video->texture), source, placement);
 }
 
+// What make() returns, or Null when memory runs out on the way.
+template <typename Make>
+Ref<TImage> NullWithoutMemory(Make make) {
+  try {
+    return make();
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
 void RecordImage(DrawRecord& record, const TImage& image, Int frame, Float x, Float y) {
   record.image = image.source.ToUtf8();
   record.imageId = &image;
@@ -110,16 +121,20 @@ void TImage::SetPixmap(Int index, const Ref<TPixmap>& pixmap) {
 }
 
 Ref<TImage> LoadImage(const String& path, Int flags) {
-  Ref<TImage> image = LoadImage(LoadPixmap(path), flags);
-  if (image) image->source = path;
-  return image;
+  return NullWithoutMemory([&] {
+    Ref<TImage> image = LoadImage(LoadPixmap(path), flags);
+    if (image) image->source = path;
+    return image;
+  });
 }
 
 Ref<TImage> LoadImage(const Ref<TPixmap>& pixmap, Int flags) {
   if (!pixmap) return nullptr;
-  Ref<TImage> image = NewImage(pixmap->width, pixmap->height, 1, flags);
-  image->SetPixmap(0, pixmap);
-  return image;
+  return NullWithoutMemory([&] {
+    Ref<TImage> image = NewImage(pixmap->width, pixmap->height, 1, flags);
+    image->SetPixmap(0, pixmap);
+    return image;
+  });
 }
 
 Ref<TImage> LoadAnimImage(const String& path, Int cellWidth, Int cellHeight, Int firstCell,
@@ -130,15 +145,17 @@ Ref<TImage> LoadAnimImage(const String& path, Int cellWidth, Int cellHeight, Int
   const Int across = strip->width / cellWidth;
   const Long cells = Long(across) * (strip->height / cellHeight);
   if (Long(firstCell) + cellCount > cells) return nullptr;
-  Ref<TImage> image = NewImage(cellWidth, cellHeight, cellCount, flags);
-  image->source = path;
-  for (Int i = 0; i < cellCount; ++i) {
-    const Int cell = firstCell + i;
-    const Ref<TPixmap> window = PixmapWindow(strip, cell % across * cellWidth,
-                                             cell / across * cellHeight, cellWidth, cellHeight);
-    image->SetPixmap(i, window->Copy());
-  }
-  return image;
+  return NullWithoutMemory([&] {
+    Ref<TImage> image = NewImage(cellWidth, cellHeight, cellCount, flags);
+    image->source = path;
+    for (Int i = 0; i < cellCount; ++i) {
+      const Int cell = firstCell + i;
+      const Ref<TPixmap> window = PixmapWindow(strip, cell % across * cellWidth,
+                                               cell / across * cellHeight, cellWidth, cellHeight);
+      image->SetPixmap(i, window->Copy());
+    }
+    return image;
+  });
 }
 
 Ref<TImage> CreateImage(Int width, Int height, Int frameCount, Int flags) {

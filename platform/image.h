@@ -42,7 +42,8 @@ class TImage : public Object {
   void SetPixmap(Int index, const Ref<TPixmap>& pixmap);
 };
 
-// Null when no loader accepts the file (missing, unreadable, unknown format).
+// Each loader gives Null when the memory for the image runs out; this one also
+// when no decoder accepts the file (missing, unreadable, unknown format).
 Ref<TImage> LoadImage(const String& path, Int flags = -1);
 Ref<TImage> LoadImage(const Ref<TPixmap>& pixmap, Int flags = -1);
 // A strip of equal cells (left to right, then top to bottom) as frames;

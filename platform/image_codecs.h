@@ -21,7 +21,8 @@ constexpr Long kMaxImageSide = 16384;
 constexpr Long kMaxImagePixels = Long{1} << 26;
 
 bool FitsImageLimits(Long width, Long height);
-// A pixmap of transparent black for a decoder to fill; Null outside the limits.
+// A pixmap of transparent black for a decoder to fill, its rows one after
+// another (pitch = width * 4); Null outside the limits or without the memory.
 Ref<TPixmap> NewDecodedPixmap(Long width, Long height, bool hasAlpha);
 
 // For the image writers: the file opened for writing, or Null when it cannot

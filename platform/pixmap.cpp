@@ -131,20 +131,28 @@ std::FILE* OpenForImage(const std::string& path, const std::vector<std::uint32_t
 
 }  // namespace platform::detail
 
-Ref<TPixmap> LoadPixmap(const String& path) {
+namespace {
+
+Ref<TPixmap> DecodeImage(platform::detail::Bytes file) {
   using Decoder = Ref<TPixmap> (*)(platform::detail::Bytes);
   // Tried in this order. TGA has no signature: its decoder validates the header.
   static constexpr std::array<Decoder, 4> kDecoders = {
       platform::detail::DecodeTga, platform::detail::DecodePng, platform::detail::DecodeJpeg,
       platform::detail::DecodeBmp};
-  const std::vector<Byte> file = platform::detail::ReadWholeFile(path.ToUtf8());
-  if (file.empty()) {
-    return nullptr;
-  }
   for (const Decoder decode : kDecoders) {
     if (auto pixmap = decode(file)) {
       return pixmap;
     }
   }
   return nullptr;
+}
+
+}  // namespace
+
+Ref<TPixmap> LoadPixmap(const String& path) {
+  try {
+    return DecodeImage(platform::detail::ReadWholeFile(path.ToUtf8()));
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
 }

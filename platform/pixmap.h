@@ -29,7 +29,8 @@ class TPixmap : public Object {
 };
 
 Ref<TPixmap> CreatePixmap(Int width, Int height);
-// Decodes an image file (TGA, PNG, JPEG, BMP by content); Null on failure.
+// Decodes an image file (TGA, PNG, JPEG, BMP by content); Null on failure,
+// running out of memory included.
 Ref<TPixmap> LoadPixmap(const String& path);
 Int PixmapWidth(const Ref<TPixmap>& pixmap);
 Int PixmapHeight(const Ref<TPixmap>& pixmap);

@@ -3,7 +3,6 @@
 // strictly before anything is decoded.
 #include <algorithm>
 #include <optional>
-#include <vector>
 
 #include "platform/image_codecs.h"
 
@@ -88,14 +87,16 @@ std::uint32_t ToArgb(const Byte* pixel, const TgaLayout& layout) {
   return layout.alpha ? std::uint32_t{pixel[3]} << 24 | rgb : kOpaque | rgb;
 }
 
-void DecodeRaw(Bytes data, const TgaLayout& layout, std::vector<std::uint32_t>& out) {
+using Pixels = std::span<std::uint32_t>;
+
+void DecodeRaw(Bytes data, const TgaLayout& layout, Pixels out) {
   for (std::size_t i = 0; i < out.size(); ++i) {
     out[i] = ToArgb(&data[i * layout.bytesPerPixel], layout);
   }
 }
 
 // Packets may run across rows; one that runs past the last pixel is cut off.
-bool DecodeRunLength(Bytes data, const TgaLayout& layout, std::vector<std::uint32_t>& out) {
+bool DecodeRunLength(Bytes data, const TgaLayout& layout, Pixels out) {
   std::size_t pos = 0;
   std::size_t done = 0;
   while (done < out.size()) {
@@ -118,16 +119,17 @@ bool DecodeRunLength(Bytes data, const TgaLayout& layout, std::vector<std::uint3
   return true;
 }
 
-// Puts the pixels, stored in file order, into the pixmap the right way up.
-void Place(const std::vector<std::uint32_t>& pixels, const TgaLayout& layout, TPixmap& pixmap) {
-  const auto width = static_cast<std::size_t>(layout.width);
-  for (Int row = 0; row < pixmap.height; ++row) {
-    const auto source = pixels.begin() + static_cast<std::ptrdiff_t>(row * width);
-    std::uint32_t* target = pixmap.Row(layout.topDown ? row : pixmap.height - 1 - row);
-    if (layout.rightToLeft) {
-      std::reverse_copy(source, source + static_cast<std::ptrdiff_t>(width), target);
-    } else {
-      std::copy_n(source, width, target);
+// Turns the pixmap's pixels, decoded in file order, the right way up in place.
+void Orient(const TgaLayout& layout, TPixmap& pixmap) {
+  const auto width = static_cast<std::ptrdiff_t>(pixmap.width);
+  if (layout.rightToLeft) {
+    for (Int y = 0; y < pixmap.height; ++y) {
+      std::reverse(pixmap.Row(y), pixmap.Row(y) + width);
+    }
+  }
+  if (!layout.topDown) {
+    for (Int top = 0, bottom = pixmap.height - 1; top < bottom; ++top, --bottom) {
+      std::swap_ranges(pixmap.Row(top), pixmap.Row(top) + width, pixmap.Row(bottom));
     }
   }
 }
@@ -147,13 +149,13 @@ Ref<TPixmap> DecodeTga(Bytes file) {
   if (!pixmap) {
     return nullptr;
   }
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(layout->width * layout->height));
+  const Pixels pixels(pixmap->Row(0), static_cast<std::size_t>(layout->width * layout->height));
   if (!layout->runLength) {
     DecodeRaw(data, *layout, pixels);
   } else if (!DecodeRunLength(data, *layout, pixels)) {
     return nullptr;
   }
-  Place(pixels, *layout, *pixmap);
+  Orient(*layout, *pixmap);
   return pixmap;
 }
 

@@ -7,11 +7,9 @@
 // legitimate file under the sanitizers on a busy machine (the progressive
 // JPEG, up to about 1.2 s); the faults it guards against took 15 s and more.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
 #include "platform/audio.h"
@@ -19,6 +17,7 @@
 #include "platform/headless_start.h"
 #include "platform/image_codecs.h"
 #include "platform/mixer.h"
+#include "platform/peak_memory.h"
 #include "platform/sound_decoders.h"
 
 namespace {
@@ -31,19 +30,6 @@ double ThreadSeconds() {
   timespec now{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
   return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-long PeakRssKb() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
-
-// The peak resident size, first brought down to the current size (Linux), so
-// that each load's peak is its own even after a larger one.
-long FreshPeakRssKb() {
-  std::ofstream("/proc/self/clear_refs") << "5";
-  return PeakRssKb();
 }
 
 void LoadPixmapOrNull(const String& path) {
@@ -82,11 +68,11 @@ TEST(CorpusTest, EveryFileLoadsToNullOrAValidObjectQuicklyInBoundedMemory) {
     ++files;
     for (const auto& [name, load] : loaders) {
       SCOPED_TRACE(entry.path().filename().string() + " through " + name);
-      const long peakBefore = FreshPeakRssKb();
+      const long peakBefore = platform_test::FreshPeakRssKb();
       const double start = ThreadSeconds();
       load(entry.path().string());
       EXPECT_LT(ThreadSeconds() - start, kMaxSeconds);
-      EXPECT_LT(PeakRssKb() - peakBefore, kMaxPeakGrowthKb);
+      EXPECT_LT(platform_test::PeakRssKb() - peakBefore, kMaxPeakGrowthKb);
     }
   }
   EXPECT_GT(files, 0) << QUORVANE_CORPUS_DIR;

@@ -1,10 +1,15 @@
 // Pixmap operations: pixel access at and beyond the edges, windows that share
-// and clip, deep copies, and the raw memory copy.
+// and clip, deep copies, and the raw memory copy; the largest pictures decoded
+// within the memory of their pixmap.
 #include "platform/pixmap.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
+
+#include "platform/image_codecs.h"
+#include "platform/peak_memory.h"
 
 namespace {
 
@@ -166,6 +171,84 @@ TEST(Pixmap, MemCopyHandlesOverlapAndNonPositiveCounts) {
     MemCopy(buffer + c.to, buffer + c.from, c.bytes);
     EXPECT_STREQ(buffer, c.expect) << c.to << " " << c.from << " " << c.bytes;
   }
+}
+
+// The largest picture the decoders allow, given by a file of a few kilobytes.
+constexpr Int kSide = 16384, kRows = 4096;
+constexpr long kPixmapKb = long{kSide} * kRows * 4 / 1024;
+
+// Appends little-endian fields: each value with its size in bytes.
+void Put(std::vector<Byte>& out, std::initializer_list<std::pair<std::uint32_t, int>> fields) {
+  for (const auto& [value, bytes] : fields) {
+    for (int i = 0; i < bytes; ++i) out.push_back(Byte(value >> 8 * i));
+  }
+}
+
+// Run-length 8-bit BMP of three colours: on the bottom row 200 pixels of 1
+// and 100 of 2, the rest 0.
+constexpr std::uint32_t kColours[] = {0xFF102030, 0xFF405060, 0xFF708090};
+std::vector<Byte> LargestRunLengthBmp() {
+  constexpr std::uint32_t kPixelsAt = 14 + 40 + sizeof kColours;
+  const Byte runs[] = {200, 1, 100, 2, 0, 0, 0, 1};  // then end of line, end of picture
+  std::vector<Byte> out;
+  Put(out, {{'B' | 'M' << 8, 2}, {kPixelsAt + sizeof runs, 4}, {0, 4}, {kPixelsAt, 4}});
+  Put(out, {{40, 4}, {kSide, 4}, {kRows, 4}, {1, 2}, {8, 2}, {1, 4}, {sizeof runs, 4}});
+  Put(out, {{0, 4}, {0, 4}, {3, 4}, {0, 4}});  // resolution, colours used, important
+  for (const std::uint32_t colour : kColours) Put(out, {{colour, 4}});
+  out.insert(out.end(), std::begin(runs), std::end(runs));
+  return out;
+}
+std::uint32_t BmpPixel(Int x, Int y) {
+  return kColours[y < kRows - 1 ? 0 : x < 200 ? 1 : x < 300 ? 2 : 0];
+}
+
+// Run-length grey TGA stored bottom up, in runs of 128 pixels: the grey of a
+// row is its number from the bottom, modulo 256.
+std::vector<Byte> LargestRunLengthTga() {
+  std::vector<Byte> out;
+  Put(out, {{0, 2}, {11, 1}, {0, 4}, {0, 4}, {0, 1}, {kSide, 2}, {kRows, 2}, {8, 1}, {0, 1}});
+  for (Int packet = 0; packet < kSide / 128 * kRows; ++packet) {
+    out.insert(out.end(), {0xFF, Byte(packet / (kSide / 128))});
+  }
+  return out;
+}
+std::uint32_t TgaPixel(Int, Int y) { return 0xFF000000u | Byte(kRows - 1 - y) * 0x010101u; }
+
+// Decoded straight into the pixmap, the peak memory grows by it and at most
+// SDL's 8-bit surface (a quarter of it) and the sanitizer's shadow memory (an
+// eighth): well under the two full-size buffers of a decoder with its own.
+TEST(LargestPicture, RunLengthFileCostsLittleMoreThanItsPixmap) {
+  struct Case {
+    const char* name;
+    std::vector<Byte> file;
+    Ref<TPixmap> (*decode)(platform::detail::Bytes);
+    std::uint32_t (*expected)(Int x, Int y);
+  };
+  const Case cases[] = {
+      {"RLE8 BMP", LargestRunLengthBmp(), platform::detail::DecodeBmp, BmpPixel},
+      {"run-length TGA", LargestRunLengthTga(), platform::detail::DecodeTga, TgaPixel},
+  };
+  for (const Case& c : cases) {
+    const long peakBefore = platform_test::FreshPeakRssKb();
+    const Ref<TPixmap> pixmap = c.decode(c.file);
+    EXPECT_LT(platform_test::PeakRssKb() - peakBefore, kPixmapKb * 3 / 2) << c.name;
+    ASSERT_EQ(PixmapWidth(pixmap), kSide) << c.name;
+    ASSERT_EQ(PixmapHeight(pixmap), kRows) << c.name;
+    for (const Int y : {0, 1000, kRows - 1}) {
+      for (const Int x : {0, 199, 200, 299, 300, kSide - 1}) {
+        EXPECT_EQ(std::uint32_t(ReadPixel(pixmap, x, y)), c.expected(x, y))
+            << c.name << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
+// SDL's surface has the depth the header claims: run-length data claiming 32
+// bits a pixel would cost a second full-size buffer.
+TEST(LargestPicture, RunLengthBmpOfMoreThanEightBitsIsRefused) {
+  std::vector<Byte> file = LargestRunLengthBmp();
+  file[28] = 32;  // bits a pixel
+  EXPECT_EQ(platform::detail::DecodeBmp(file), nullptr);
 }
 
 }  // namespace
