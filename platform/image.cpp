@@ -121,11 +121,9 @@ void TImage::SetPixmap(Int index, const Ref<TPixmap>& pixmap) {
 }
 
 Ref<TImage> LoadImage(const String& path, Int flags) {
-  return NullWithoutMemory([&] {
-    Ref<TImage> image = LoadImage(LoadPixmap(path), flags);
-    if (image) image->source = path;
-    return image;
-  });
+  Ref<TImage> image = LoadImage(LoadPixmap(path), flags);
+  if (image) image->source = path;
+  return image;
 }
 
 Ref<TImage> LoadImage(const Ref<TPixmap>& pixmap, Int flags) {
