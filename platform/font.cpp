@@ -102,12 +102,21 @@ Byte Coverage(const FT_Bitmap& bitmap, const unsigned char* row, unsigned x) {
   return row[x];
 }
 
+// Whether the bitmap holds rows of coverage to read: monochrome or grey, and
+// not empty. A bitmap glyph whose font gives no data for it (a BDF glyph
+// without a BITMAP section, say) has a size but no buffer.
+bool Readable(const FT_Bitmap& bitmap) {
+  const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
+  if (!mono && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) return false;
+  const unsigned rowBytes = mono ? (bitmap.width + 7) / 8 : bitmap.width;
+  return bitmap.buffer && bitmap.width > 0 && bitmap.rows > 0 &&
+         unsigned(std::abs(bitmap.pitch)) >= rowBytes;
+}
+
 // White pixels with alpha = coverage; Null for a bitmap without coverage
-// (a space renders as an empty 1 x 1 bitmap in monochrome).
+// (a space renders as an empty 1 x 1 bitmap in monochrome) or without data.
 Ref<TImage> GlyphImage(const FT_Bitmap& bitmap) {
-  const bool readable =
-      bitmap.pixel_mode == FT_PIXEL_MODE_MONO || bitmap.pixel_mode == FT_PIXEL_MODE_GRAY;
-  if (!readable || bitmap.width == 0 || bitmap.rows == 0) return nullptr;
+  if (!Readable(bitmap)) return nullptr;
   const Ref<TPixmap> pixmap = CreatePixmap(Int(bitmap.width), Int(bitmap.rows));
   const unsigned stride = unsigned(std::abs(bitmap.pitch));
   bool covered = false;

@@ -96,11 +96,18 @@ TEST(FontTest, GlyphImagesAreWhiteCoverage) {
 
 // A bitmap font's glyphs pass the size check on their metrics alone, then
 // load in full.
+// A bitmap font's glyph is its bitmap, pixel for pixel: the test BDF font's
+// 'A' is 10 x 20 pixels, its apex pixels 4 and 5 of the third row.
 TEST(FontTest, BitmapGlyphsRender) {
-  const Ref<TImageFont> font = LoadImageFont("/usr/share/fonts/X11/misc/10x20.pcf.gz", 20);
+  const Ref<TImageFont> font = LoadImageFont(QUORVANE_TEST_DATA_DIR "/bitmap-font.bdf", 20);
   ASSERT_TRUE(font);
   const Ref<TImageGlyph> glyph = GlyphOf(font, 'A');
   ASSERT_TRUE(glyph && glyph->_image);
+  EXPECT_EQ(glyph->_image->width, 10);
+  EXPECT_EQ(glyph->_image->height, 20);
+  const Ref<TPixmap> pixels = glyph->_image->pixmaps[0];
+  EXPECT_EQ(std::uint32_t(ReadPixel(pixels, 4, 2)) >> 24, 255u);
+  EXPECT_EQ(std::uint32_t(ReadPixel(pixels, 3, 2)) >> 24, 0u);
   EXPECT_LE(glyph->_y + glyph->_image->height, font->Height());
 }
 
