@@ -1,8 +1,8 @@
 // Sound file decoders. The whole file is read into memory and tried as WAV
-// (SDL's reader: PCM 8/16/32-bit, float, ADPCM, after a check of its chunk
-// sizes) and then as Ogg Vorbis (libvorbisfile, mixed down as it decodes);
-// either way the result is float samples at the file's own rate, within
-// kMaxSoundSamples and kMaxSoundRate.
+// (SDL's reader: PCM 8/16/24/32-bit, float, ADPCM, after a check of its
+// chunk sizes and of its 24-bit blocks) and then as Ogg Vorbis (libvorbisfile,
+// mixed down as it decodes); either way the result is float samples at the
+// file's own rate, within kMaxSoundSamples and kMaxSoundRate.
 #include "platform/sound_decoders.h"
 
 #include <SDL.h>
@@ -64,15 +64,55 @@ bool HasTag(Bytes file, size_t at, std::string_view tag) {
   return std::equal(tag.begin(), tag.end(), file.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
+Long LeUnsigned16(Bytes file, size_t at) { return Long{file[at]} | Long{file[at + 1]} << 8; }
+
 Long LeUnsigned32(Bytes file, size_t at) {
-  return Long{file[at]} | Long{file[at + 1]} << 8 | Long{file[at + 2]} << 16 |
-         Long{file[at + 3]} << 24;
+  return LeUnsigned16(file, at) | LeUnsigned16(file, at + 2) << 16;
+}
+
+// Walks a RIFF WAVE file's chunk headers as SDL's reader does, up to the end
+// the RIFF header gives (the file's end when it gives 0), each chunk followed
+// by a pad byte when its size is odd: calls visit(at, claimed) with where
+// the chunk's body starts and the size its header claims (which may run past
+// the file's end), until visit returns false. False when the bytes are not
+// a RIFF WAVE file or a visit returned false.
+template <typename Visit>
+bool WalkWavChunks(Bytes file, Visit visit) {
+  constexpr Long kRiffHeader = 12;  // "RIFF", size, "WAVE"
+  constexpr Long kChunkHeader = 8;  // id, size
+  const auto size = static_cast<Long>(file.size());
+  if (size < kRiffHeader || !HasTag(file, 0, "RIFF") || !HasTag(file, 8, "WAVE")) return false;
+  const Long riffSize = LeUnsigned32(file, 4);
+  const Long walkEnd = riffSize == 0 ? size : 8 + riffSize;
+  for (Long at = kRiffHeader; at < walkEnd && size - at >= kChunkHeader;) {
+    const Long claimed = LeUnsigned32(file, static_cast<size_t>(at) + 4);
+    if (!visit(static_cast<size_t>(at + kChunkHeader), claimed)) return false;
+    at += kChunkHeader + claimed + claimed % 2;
+  }
+  return true;
+}
+
+// Whether the file's format chunk (the first, the one SDL reads) gives
+// 24-bit samples in blocks that are not one frame each: SDL's reader counts a
+// frame a block as it widens such samples to 32 bits, and so reads past the
+// samples the file holds.
+bool Has24BitBlocksUnlikeFrames(Bytes file) {
+  bool unlike = false;
+  WalkWavChunks(file, [&](size_t at, Long claimed) {
+    if (!HasTag(file, at - 8, "fmt ")) return true;
+    unlike = claimed >= 16 && file.size() - at >= 16 && LeUnsigned16(file, at + 14) == 24 &&
+             LeUnsigned16(file, at + 12) != 3 * LeUnsigned16(file, at + 2);
+    return false;
+  });
+  return unlike;
 }
 
 // A file cut short or with a broken data chunk is refused rather than
 // played in part.
 std::shared_ptr<SoundData> DecodeWav(Bytes bytes, Long maxSamples) {
-  if (bytes.size() > INT_MAX || !WavChunksFit(bytes)) return nullptr;
+  if (bytes.size() > INT_MAX || !WavChunksFit(bytes) || Has24BitBlocksUnlikeFrames(bytes)) {
+    return nullptr;
+  }
   SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "strict", SDL_HINT_OVERRIDE);
   SDL_AudioSpec spec;
   Uint8* samples = nullptr;
@@ -215,20 +255,9 @@ char Side(size_t channel, size_t channels) {
 }  // namespace
 
 bool WavChunksFit(Bytes file) {
-  constexpr Long kRiffHeader = 12;  // "RIFF", size, "WAVE"
-  constexpr Long kChunkHeader = 8;  // id, size
-  const auto size = static_cast<Long>(file.size());
-  if (size < kRiffHeader || !HasTag(file, 0, "RIFF") || !HasTag(file, 8, "WAVE")) return false;
-  // SDL's reader looks for chunks up to here.
-  const Long riffSize = LeUnsigned32(file, 4);
-  const Long walkEnd = riffSize == 0 ? size : 8 + riffSize;
-  for (Long at = kRiffHeader; at < walkEnd && size - at >= kChunkHeader;) {
-    const Long claimed = LeUnsigned32(file, static_cast<size_t>(at) + 4);
-    at += kChunkHeader;
-    if (claimed > size - at) return false;
-    at += claimed + claimed % 2;
-  }
-  return true;
+  return WalkWavChunks(file, [&](size_t at, Long claimed) {
+    return claimed <= static_cast<Long>(file.size() - at);
+  });
 }
 
 void AppendDownmixed(std::vector<float>& out, std::span<const float* const> planes, Long frames) {

@@ -30,11 +30,12 @@ struct Chunk {
   Bytes body;    // as written, pad byte included
 };
 
-// 8-bit PCM: channels, frames per second, bytes per block.
+// PCM: channels, frames per second, bytes per block, bits per sample.
 struct Format {
   Byte channels = 1;
   Long rate = 8000;
   Byte blockAlign = 1;
+  Byte bits = 8;
 };
 
 // A RIFF WAVE file: a format chunk, then the chunks.
@@ -44,7 +45,7 @@ Bytes Wav(const std::vector<Chunk>& chunks, Long riffSize = -1, Format format = 
   body.insert(body.end(), {1, 0, format.channels, 0});
   Put(body, "", format.rate);
   Put(body, "", format.rate * format.blockAlign);
-  body.insert(body.end(), {format.blockAlign, 0, 8, 0});
+  body.insert(body.end(), {format.blockAlign, 0, format.bits, 0});
   for (const Chunk& chunk : chunks) {
     Put(body, chunk.id, chunk.claimed);
     body.insert(body.end(), chunk.body.begin(), chunk.body.end());
@@ -84,7 +85,7 @@ TEST(SoundDecoders, WavChunksMustFitInTheFile) {
 
 // A sound holds whole frames at a rate up to the maximum: SDL's reader
 // passes a stereo file whose blocks are one byte, and its odd last byte, a
-// partial frame, is dropped.
+// partial frame, is dropped; with 24-bit samples it would read past them.
 TEST(SoundDecoders, WavGivesWholeFramesAtARateWithinTheMaximum) {
   const Long maxRate = platform::detail::kMaxSoundRate;
   const struct {
@@ -94,6 +95,7 @@ TEST(SoundDecoders, WavGivesWholeFramesAtARateWithinTheMaximum) {
       {{1, maxRate, 1}, 25},
       {{1, maxRate + 1, 1}, -1},
       {{2, 8000, 1}, 12},
+      {{2, 8000, 1, 24}, -1},
   };
   for (const auto& c : cases) {
     const auto data = DecodeSound(Wav({{"data", 25, Bytes(26, 0xC0)}}, -1, c.format),
