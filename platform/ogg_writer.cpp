@@ -15,15 +15,17 @@ void WritePage(std::ofstream& out, const ogg_page& page) {
   out.write(reinterpret_cast<const char*>(page.body), page.body_len);
 }
 
-// Encodes every block the analysis has ready, writing the full pages.
+// Encodes every block the analysis has ready, writing the full pages; the
+// last packet's position is statedFrames when that is not negative.
 void WriteBlocks(std::ofstream& out, vorbis_dsp_state& dsp, vorbis_block& block,
-                 ogg_stream_state& stream) {
+                 ogg_stream_state& stream, Long statedFrames) {
   ogg_packet packet;
   ogg_page page;
   while (vorbis_analysis_blockout(&dsp, &block) == 1) {
     vorbis_analysis(&block, nullptr);
     vorbis_bitrate_addblock(&block);
     while (vorbis_bitrate_flushpacket(&dsp, &packet) == 1) {
+      if (packet.e_o_s && statedFrames >= 0) packet.granulepos = statedFrames;
       ogg_stream_packetin(&stream, &packet);
       while (ogg_stream_pageout(&stream, &page) != 0) WritePage(out, page);
     }
@@ -34,7 +36,8 @@ void WriteBlocks(std::ofstream& out, vorbis_dsp_state& dsp, vorbis_block& block,
 // stack in proportion to what it is given at once), then ends the stream,
 // writing each page as it fills.
 void EncodeFrames(std::ofstream& out, const std::vector<float>& samples, Int channels,
-                  vorbis_dsp_state& dsp, vorbis_block& block, ogg_stream_state& stream) {
+                  Long statedFrames, vorbis_dsp_state& dsp, vorbis_block& block,
+                  ogg_stream_state& stream) {
   constexpr size_t kBlockFrames = 1024;
   const size_t frames = samples.size() / static_cast<size_t>(channels);
   for (size_t first = 0; first < frames; first += kBlockFrames) {
@@ -44,16 +47,16 @@ void EncodeFrames(std::ofstream& out, const std::vector<float>& samples, Int cha
       for (Int c = 0; c < channels; ++c) buffer[c][i] = samples[(first + i) * channels + c];
     }
     vorbis_analysis_wrote(&dsp, static_cast<int>(count));
-    WriteBlocks(out, dsp, block, stream);
+    WriteBlocks(out, dsp, block, stream, statedFrames);
   }
   vorbis_analysis_wrote(&dsp, 0);  // end of stream
-  WriteBlocks(out, dsp, block, stream);
+  WriteBlocks(out, dsp, block, stream, statedFrames);
 }
 
 }  // namespace
 
 bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, Int rate,
-                    Int channels) {
+                    Int channels, Long statedFrames) {
   std::ofstream out(path, std::ios::binary);
   vorbis_info info;
   vorbis_info_init(&info);
@@ -68,7 +71,10 @@ bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, 
   vorbis_block block;
   vorbis_block_init(&dsp, &block);
   ogg_stream_state stream;
-  ogg_stream_init(&stream, 1);
+  // Each file its own serial number, so that files written one after another
+  // chain into one stream.
+  static int serial = 0;
+  ogg_stream_init(&stream, ++serial);
 
   ogg_packet header, commentHeader, codebooks;
   vorbis_analysis_headerout(&dsp, &comment, &header, &commentHeader, &codebooks);
@@ -78,7 +84,7 @@ bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, 
   ogg_page page;
   while (ogg_stream_flush(&stream, &page) != 0) WritePage(out, page);
 
-  EncodeFrames(out, samples, channels, dsp, block, stream);
+  EncodeFrames(out, samples, channels, statedFrames, dsp, block, stream);
   while (ogg_stream_flush(&stream, &page) != 0) WritePage(out, page);
 
   ogg_stream_clear(&stream);

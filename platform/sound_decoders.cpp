@@ -26,6 +26,10 @@ namespace {
 
 using Bytes = std::span<const Byte>;
 
+// The mixer steps through a sound at its rate: every decoded sound's rate is
+// checked before its samples are converted or decoded.
+bool RateAllowed(long rate) { return rate >= 1 && rate <= kMaxSoundRate; }
+
 // SDL's samples (any format, one to eight channels) as floats, mono or
 // stereo, at the same rate, in whole frames: a partial frame at the end (SDL
 // passes one on when the file's block alignment does not match its channels)
@@ -120,7 +124,7 @@ std::shared_ptr<SoundData> DecodeWav(Bytes bytes, Long maxSamples) {
   SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (!SDL_LoadWAV_RW(source, 1, &spec, &samples, &length)) return nullptr;
   const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(samples, SDL_FreeWAV);
-  return ToSoundData(spec, {samples, length}, maxSamples);
+  return RateAllowed(spec.freq) ? ToSoundData(spec, {samples, length}, maxSamples) : nullptr;
 }
 
 // True when the bytes are whole, intact Ogg pages up to the end of a
@@ -215,23 +219,28 @@ bool DecodeVorbis(OggVorbis_File& file, const vorbis_info& first, Long maxSample
   }
 }
 
-// The stream decoded and mixed down into floats allocated once. Its length
-// is known before decoding (libvorbisfile finds it from the last page of a
-// stream it can seek in, as it can in memory): a stream longer than
-// maxSamples over all channels is refused at once, and one that decodes to
-// more than its length is refused as damaged.
+// The stream decoded and mixed down into floats allocated once, at the
+// length the stream states: libvorbisfile finds it from the last page of a
+// stream it can seek in, as it can in memory. Refused at once when the
+// header's rate or channels are out of range or that length is over
+// maxSamples over all channels, and after decoding when the stream decodes to
+// any other length.
 std::shared_ptr<SoundData> ReadVorbis(OggVorbis_File& file, Long maxSamples) {
   const vorbis_info* first = ov_info(&file, -1);
   const Long frames = ov_pcm_total(&file, -1);
-  if (!first || first->channels < 1 || frames < 0 || frames > maxSamples / first->channels) {
+  if (!first || first->channels < 1 || !RateAllowed(first->rate) || frames < 0 ||
+      frames > maxSamples / first->channels) {
     return nullptr;
   }
+  // Opening a chained stream leaves libvorbisfile 1.3.7 past a first link of
+  // a page or two; decoding from the first page reads every link.
+  if (ov_raw_seek(&file, 0) != 0) return nullptr;
   auto data = std::make_shared<SoundData>();
   data->channels = first->channels == 1 ? 1 : 2;
-  // A rate past Int's range stays past every rate a sound may have.
-  data->rate = static_cast<Int>(std::min<long>(first->rate, INT_MAX));
+  data->rate = static_cast<Int>(first->rate);
   data->samples.reserve(static_cast<size_t>(frames * data->channels));
-  return DecodeVorbis(file, *first, frames * first->channels, data->samples) ? data : nullptr;
+  const bool whole = DecodeVorbis(file, *first, frames * first->channels, data->samples);
+  return whole && data->Frames() == frames ? data : nullptr;
 }
 
 std::shared_ptr<SoundData> DecodeOgg(Bytes bytes, Long maxSamples) {
@@ -277,14 +286,10 @@ void AppendDownmixed(std::vector<float>& out, std::span<const float* const> plan
   }
 }
 
-// The rate is checked here for both formats: the mixer steps through a sound
-// at its rate, and Ogg's, unlike WAV's, never meets SDL's checks.
 std::shared_ptr<const SoundData> DecodeSound(Bytes file, Long maxSamples) {
   if (file.empty()) return nullptr;
   auto data = DecodeWav(file, maxSamples);
-  if (!data) data = DecodeOgg(file, maxSamples);
-  if (!data || data->rate < 1 || data->rate > kMaxSoundRate) return nullptr;
-  return data;
+  return data ? data : DecodeOgg(file, maxSamples);
 }
 
 // As the image loaders do, a sound too large for the memory at hand is one

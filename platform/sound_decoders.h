@@ -25,10 +25,12 @@ constexpr Int kMaxSoundRate = 384000;
 
 // The file's samples as floats at its own rate, whole frames only (more than
 // two channels are mixed down to stereo); nullptr when the file is missing,
-// empty, truncated or corrupt, has a rate outside 1 to kMaxSoundRate, holds
-// more than kMaxSoundSamples samples over all its channels, or does not fit
-// in the memory at hand. Memory besides the file's bytes: the decoded floats,
-// at most kMaxSoundSamples of them (an Ogg's allocated once); for a WAV, also
+// empty, truncated or corrupt (an Ogg that decodes to another length than
+// its last page states included), has a rate outside 1 to kMaxSoundRate,
+// holds more than kMaxSoundSamples samples over all its channels, or does not
+// fit in the memory at hand. Memory besides the file's bytes: the decoded
+// floats, at most kMaxSoundSamples of them (an Ogg's allocated once, at the
+// length it states, and kept only when it decodes to that); for a WAV, also
 // SDL's copy of its samples and, while samples mixed down to stereo are
 // trimmed to size, a second copy of the stereo ones. Prints nothing.
 std::shared_ptr<const SoundData> DecodeSoundFile(const std::string& path);

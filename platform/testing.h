@@ -88,9 +88,10 @@ void ClearSoundLog();
 // Source paths of the voices playing now, in start order.
 std::vector<std::string> PlayingSounds();
 // Writes samples (-1 to 1; interleaved frames when channels > 1) as an Ogg
-// Vorbis file; false on failure.
+// Vorbis file whose last page states statedFrames frames, when that is not
+// negative, rather than as many as it holds; false on failure.
 bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, Int rate,
-                    Int channels = 1);
+                    Int channels = 1, Long statedFrames = -1);
 
 // Message boxes shown (or recorded headless): title and text.
 struct NotifyRecord {

@@ -107,12 +107,14 @@ TEST(SoundDecoders, WavGivesWholeFramesAtARateWithinTheMaximum) {
   }
 }
 
-// An Ogg Vorbis file written at test time, as bytes.
-Bytes Ogg(Long frames, Int channels) {
+// An Ogg Vorbis file of noise, written at test time, as bytes; its last page
+// states statedFrames frames when that is not negative.
+Bytes Ogg(Long frames, Int channels, Long statedFrames = -1) {
   const std::string path =
       ::testing::TempDir() + "quorvane_sound_" + std::to_string(::getpid()) + ".ogg";
-  EXPECT_TRUE(platform::test::WriteOggVorbis(path, std::vector<float>(frames * channels, 0.25f),
-                                             44100, channels));
+  std::vector<float> noise(frames * channels);
+  for (size_t i = 0; i < noise.size(); ++i) noise[i] = float(i * 7919 % 1000) / 1000 - 0.5f;
+  EXPECT_TRUE(platform::test::WriteOggVorbis(path, noise, 44100, channels, statedFrames));
   std::ifstream in(path, std::ios::binary);
   Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   std::remove(path.c_str());
@@ -130,6 +132,22 @@ TEST(SoundDecoders, OggCapCountsEveryChannel) {
   EXPECT_EQ(atCap->Frames(), kFrames);
   EXPECT_EQ(atCap->samples.size(), atCap->samples.capacity()) << "allocated once";
   EXPECT_EQ(DecodeSound(ogg, kFrames * kChannels - 1), nullptr);
+}
+
+// An Ogg decodes to the length its last page states, or is refused: a claim
+// of more frames than it holds would keep a buffer of that length. Chained
+// streams decode every link, a short first one included.
+TEST(SoundDecoders, OggDecodesToItsStatedLength) {
+  constexpr Long kFrames = 20000;
+  for (const Long stated : {kFrames, kFrames * 100, kFrames / 2}) {
+    const auto data = DecodeSound(Ogg(kFrames, 1, stated), platform::detail::kMaxSoundSamples);
+    EXPECT_EQ(data ? data->Frames() : -1, stated == kFrames ? kFrames : -1) << stated;
+  }
+  Bytes chained = Ogg(1000, 1);
+  const Bytes second = Ogg(kFrames, 1);
+  chained.insert(chained.end(), second.begin(), second.end());
+  const auto data = DecodeSound(chained, platform::detail::kMaxSoundSamples);
+  EXPECT_EQ(data ? data->Frames() : -1, 1000 + kFrames);
 }
 
 TEST(SoundDecoders, MixDownToStereo) {
