@@ -14,6 +14,7 @@
 
 #include "platform/detail.h"
 #include "platform/system.h"
+#include "platform/testing.h"
 
 extern "C" const Byte quorvane_default_font[];
 extern "C" const std::uint64_t quorvane_default_font_size;
@@ -228,6 +229,16 @@ Ref<TImageFont> LoadImageFont(const String& path, Int size, Int style) {
 Ref<TImageFont> DefaultFont() {
   static const Ref<TImageFont> font = LoadDefaultFont();
   return font;
+}
+
+std::vector<Int> platform::test::FontFixedSizes(const std::string& path, Int most) {
+  FontFace face(platform::detail::ReadWholeFile(path));
+  std::vector<Int> sizes;
+  if (!face.Open(face.file.data(), face.file.size())) return sizes;
+  for (FT_Int i = 0; i < face.handle->num_fixed_sizes && Int(sizes.size()) < most; ++i) {
+    sizes.push_back(Int((face.handle->available_sizes[i].y_ppem + 32) >> 6));  // 26.6, rounded
+  }
+  return sizes;
 }
 
 namespace platform::detail {

@@ -93,6 +93,10 @@ std::vector<std::string> PlayingSounds();
 bool WriteOggVorbis(const std::string& path, const std::vector<float>& samples, Int rate,
                     Int channels = 1, Long statedFrames = -1);
 
+// The pixel sizes, as LoadImageFont takes them, of the first `most` bitmap
+// strikes of a font file; empty for a file that is no font or has none.
+std::vector<Int> FontFixedSizes(const std::string& path, Int most);
+
 // Message boxes shown (or recorded headless): title and text.
 struct NotifyRecord {
   std::string title, text;
