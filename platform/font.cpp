@@ -7,12 +7,14 @@
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 #include <utility>
 #include <vector>
 
 #include "platform/detail.h"
+#include "platform/image_codecs.h"
 #include "platform/system.h"
 #include "platform/testing.h"
 
@@ -135,14 +137,18 @@ Ref<TImage> GlyphImage(const FT_Bitmap& bitmap) {
   return covered ? LoadImage(pixmap, FILTEREDIMAGE) : nullptr;
 }
 
-// Whether the loaded glyph is at most kMaxGlyphEms wide and high: an outline
-// by its box, a bitmap by the size its header claims.
+// Whether the loaded glyph is at most kMaxGlyphEms wide and high, and no
+// larger than the largest picture (a font's own bitmap size may be thousands
+// of pixels): an outline by its box, a bitmap by the size its header claims.
 bool WithinLimits(FT_Face face) {
   const FT_GlyphSlot slot = face->glyph;
   FT_BBox box{0, 0, FT_Pos(slot->bitmap.width) * 64, FT_Pos(slot->bitmap.rows) * 64};
   if (slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_Outline_Get_CBox(&slot->outline, &box);
-  const FT_Pos limit = kMaxGlyphEms * face->size->metrics.y_ppem * 64;  // 26.6 fixed point
-  return box.xMax - box.xMin <= limit && box.yMax - box.yMin <= limit;
+  const FT_Pos width = box.xMax - box.xMin, height = box.yMax - box.yMin;  // 26.6 fixed point
+  const FT_Pos limit = kMaxGlyphEms * face->size->metrics.y_ppem * 64;
+  return width <= limit && height <= limit &&
+         platform::detail::FitsImageLimits(std::max<Long>((width + 63) >> 6, 1),
+                                           std::max<Long>((height + 63) >> 6, 1));
 }
 
 // Whether the glyph is loaded and within the limits, so that a damaged font

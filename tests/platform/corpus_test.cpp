@@ -19,6 +19,7 @@
 #include "platform/mixer.h"
 #include "platform/peak_memory.h"
 #include "platform/sound_decoders.h"
+#include "platform/testing.h"
 
 namespace {
 
@@ -50,11 +51,17 @@ void LoadSoundOrNull(const String& path) {
   EXPECT_EQ(sound->data->samples.size() % std::size_t(sound->data->channels), 0u);
 }
 
+// At one size and at the font's own bitmap sizes, the only ones at which a
+// font of bitmap strikes opens.
 void LoadFontOrNull(const String& path) {
-  const Ref<TImageFont> font = LoadImageFont(path, 20);
-  if (!font) return;
-  EXPECT_TRUE(font->face);
-  font->LoadGlyph(font->CharToGlyph('A'));
+  std::vector<Int> sizes = platform::test::FontFixedSizes(path.ToUtf8(), 3);
+  sizes.push_back(20);
+  for (const Int size : sizes) {
+    const Ref<TImageFont> font = LoadImageFont(path, size);
+    if (!font) continue;
+    EXPECT_TRUE(font->face);
+    font->LoadGlyph(font->CharToGlyph('A'));
+  }
 }
 
 TEST(CorpusTest, EveryFileLoadsToNullOrAValidObjectQuicklyInBoundedMemory) {
